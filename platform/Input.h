@@ -1,0 +1,32 @@
+#pragma once
+
+// The program's own input vocabulary. GLFW's key and mouse-button events are
+// translated into it before they reach the application.
+
+enum class ButtonAction : int {
+    Release = 0,
+    Press = 1,
+    Repeat = 2,
+    Other = -1,
+};
+
+enum class MouseButton : int {
+    Left = 0,
+    Right = 1,
+    Middle = 2,
+    Other = -1,
+};
+
+using KeyCallback = void (*)(int key, ButtonAction action);
+using MouseButtonCallback = void (*)(MouseButton button, ButtonAction action, int x, int y);
+using ResizeCallback = void (*)(int width, int height);
+using FrameCallback = void (*)(double time);
+
+ButtonAction toButtonAction(int glfwAction);
+MouseButton toMouseButton(int glfwButton);
+
+struct GLFWwindow;
+
+// GLFW callbacks that forward to the callbacks stored by the Window setters.
+void onGlfwKey(GLFWwindow* window, int key, int scancode, int action, int mods);
+void onGlfwMouseButton(GLFWwindow* window, int button, int action, int mods);

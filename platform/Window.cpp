@@ -1,0 +1,64 @@
+#include "Window.h"
+
+#include "CallbackSlots.h"
+#include "NativeHandle.h"
+
+#define GLFW_INCLUDE_NONE
+#include <GLFW/glfw3.h>
+
+#include <cstdio>
+
+namespace {
+NativeWindow g_nativeWindow;
+}
+
+void onGlfwError(int code, const char* description) {
+    std::printf("GLFW [%d]: %s", code, description);
+    std::fflush(stdout);
+}
+
+void* Window::create() {
+    glfwSetErrorCallback(onGlfwError);
+    if (!glfwInit()) {
+        return nullptr;
+    }
+    glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
+    glfwWindow = glfwCreateWindow(kWindowWidth, kWindowHeight, kWindowTitle, nullptr, nullptr);
+    if (glfwWindow == nullptr) {
+        glfwTerminate();
+        return nullptr;
+    }
+    g_nativeWindow = nativeWindowOf(glfwWindow);
+    return &g_nativeWindow;
+}
+
+void Window::setKeyCallback(KeyCallback callback) {
+    g_keyCallback = callback;
+    glfwSetKeyCallback(glfwWindow, onGlfwKey);
+}
+
+void Window::setMouseButtonCallback(MouseButtonCallback callback) {
+    g_mouseButtonCallback = callback;
+    glfwSetMouseButtonCallback(glfwWindow, onGlfwMouseButton);
+}
+
+void Window::setResizeCallback(ResizeCallback callback) { g_resizeCallback = callback; }
+
+void Window::show() { glfwShowWindow(glfwWindow); }
+
+void Window::run(FrameCallback frame) {
+    while (!glfwWindowShouldClose(glfwWindow)) {
+        glfwPollEvents();
+        if (g_resizeCallback != nullptr) {
+            int polledWidth = 0;
+            int polledHeight = 0;
+            glfwGetFramebufferSize(glfwWindow, &polledWidth, &polledHeight);
+            if (polledWidth != width && polledHeight != height) {
+                g_resizeCallback(polledWidth, polledHeight);
+            }
+        }
+        frame(0.0);
+    }
+}
+
+void Window::destroy() { glfwDestroyWindow(glfwWindow); }

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Input.h"
+
+#include <webgpu.h>
+
+struct GLFWwindow;
+
+// The program's one GLFW window, the WebGPU device and presentation surface
+// made for it, and the event loop that drives everything else.
+class Window {
+  public:
+    // Opens the 1280 x 720 window. Returns the native window handle (a
+    // NativeWindow record, see gpu/NativeWindow.h) or null on failure.
+    void* create();
+    GLFWwindow* getGlfwWindow() const { return glfwWindow; }
+
+    // Brings up the device for the window. Returns null when no device of the
+    // requested back end can be made; the window is then destroyed and GLFW
+    // terminated.
+    WGPUDevice createDevice(void* nativeWindow, int requested);
+    // Configures the window's surface for the device at 1280 x 720.
+    WGPUSurface createSwapChain(WGPUDevice device);
+
+    void setKeyCallback(KeyCallback callback);
+    void setMouseButtonCallback(MouseButtonCallback callback);
+    void setResizeCallback(ResizeCallback callback);
+
+    void show();
+    void run(FrameCallback frame);
+    void destroy();
+
+  private:
+    int width = 0;
+    int height = 0;
+    WGPUSurface swapChain = nullptr;
+    WGPUDevice device = nullptr;
+    void* reserved = nullptr;
+    GLFWwindow* glfwWindow = nullptr;
+};
+
+constexpr int kWindowWidth = 1280;
+constexpr int kWindowHeight = 720;
+constexpr const char* kWindowTitle = "Tallowick";
+
+void onGlfwError(int code, const char* description);

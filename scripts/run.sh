@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tallowick and runs it. With a screen the
+# window opens there; without one the program runs inside Xvfb for a few
+# seconds and a screenshot is left in tallowick-screenshot.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build.sh
+binary="${BUILD_DIR:-build}/app/tallowick"
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  exec "$binary"
+fi
+screenshot="$PWD/tallowick-screenshot.png"
+scripts/with-xvfb.sh bash -c '
+  "$1" & pid=$!
+  sleep "${TALLOWICK_SCREENSHOT_DELAY:-5}"
+  import -window root "$2"
+  xdotool search --name "^Tallowick$" windowclose 2>/dev/null || kill "$pid"
+  wait "$pid"
+' _ "$binary" "$screenshot"
+echo "Screenshot: $screenshot"

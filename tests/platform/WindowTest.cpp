@@ -1,0 +1,153 @@
+#include "NativeHandle.h"
+#include "Window.h"
+
+#include "GlfwInterpose.h"
+#include "X11Driver.h"
+
+#include <GLFW/glfw3.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace {
+std::vector<std::pair<int, int>> g_resizes;
+std::vector<double> g_frameArguments;
+std::vector<MouseButton> g_buttons;
+std::vector<std::pair<int, int>> g_positions;
+std::function<void()> g_onFrame;
+
+void recordResize(int width, int height) { g_resizes.emplace_back(width, height); }
+void recordFrame(double time) {
+    g_frameArguments.push_back(time);
+    if (g_onFrame) {
+        g_onFrame();
+    }
+}
+void recordButton(MouseButton button, ButtonAction, int x, int y) {
+    g_buttons.push_back(button);
+    g_positions.emplace_back(x, y);
+}
+
+class EventLoop : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        g_interpose = GlfwInterpose{};
+        g_resizes.clear();
+        g_frameArguments.clear();
+        g_buttons.clear();
+        g_positions.clear();
+        g_onFrame = nullptr;
+        ASSERT_NE(window.create(), nullptr);
+        window.show();
+    }
+    void TearDown() override {
+        window.destroy();
+        glfwTerminate();
+    }
+    void closeAfterFrames(size_t frames) {
+        g_onFrame = [this, frames] {
+            if (g_frameArguments.size() == frames) {
+                glfwSetWindowShouldClose(window.getGlfwWindow(), GLFW_TRUE);
+            }
+        };
+    }
+
+    Window window;
+};
+} // namespace
+
+TEST_F(EventLoop, CreatesTheTitledWindowAtItsFixedSize) {
+    X11Driver x11;
+    const unsigned long found = x11.findWindow("Tallowick", 2000);
+    ASSERT_EQ(found, nativeWindowOf(window.getGlfwWindow()).window);
+    int width = 0;
+    int height = 0;
+    x11.windowSize(found, width, height);
+    EXPECT_EQ(width, 1280);
+    EXPECT_EQ(height, 720);
+    EXPECT_EQ(glfwGetWindowAttrib(window.getGlfwWindow(), GLFW_CLIENT_API), GLFW_NO_API);
+}
+
+TEST_F(EventLoop, ResizeCallbackRunsOnEveryPassWithTheUnchangedSize) {
+    window.setResizeCallback(recordResize);
+    closeAfterFrames(5);
+    window.run(recordFrame);
+    ASSERT_EQ(g_frameArguments.size(), 5u);
+    ASSERT_EQ(g_resizes.size(), 5u);
+    for (const auto& size : g_resizes) {
+        EXPECT_EQ(size, std::make_pair(1280, 720));
+    }
+    for (double argument : g_frameArguments) {
+        EXPECT_EQ(argument, 0.0);
+    }
+}
+
+TEST_F(EventLoop, ResizeNeedsBothDimensionsToDifferFromZero) {
+    window.setResizeCallback(recordResize);
+    g_interpose.fakeFramebufferSize = true;
+    const std::pair<int, int> polled[] = {{0, 0}, {640, 0}, {0, 480}, {640, 480}};
+    g_onFrame = [&] {
+        const size_t pass = g_frameArguments.size();
+        if (pass == 4) {
+            glfwSetWindowShouldClose(window.getGlfwWindow(), GLFW_TRUE);
+            return;
+        }
+        g_interpose.fakeWidth = polled[pass].first;
+        g_interpose.fakeHeight = polled[pass].second;
+    };
+    g_interpose.fakeWidth = 0;
+    g_interpose.fakeHeight = 0;
+    window.run(recordFrame);
+    // The four passes polled 0x0, 640x0, 0x480 and 640x480 in turn.
+    EXPECT_EQ(g_frameArguments.size(), 4u);
+    ASSERT_EQ(g_resizes.size(), 1u);
+    EXPECT_EQ(g_resizes[0], std::make_pair(640, 480));
+    EXPECT_EQ(g_interpose.framebufferSizeQueries, 4);
+}
+
+TEST_F(EventLoop, WithoutResizeCallbackTheSizeIsNeverQueried) {
+    closeAfterFrames(3);
+    window.run(recordFrame);
+    EXPECT_EQ(g_frameArguments.size(), 3u);
+    EXPECT_EQ(g_interpose.framebufferSizeQueries, 0);
+}
+
+TEST_F(EventLoop, CloseRequestEndsTheLoopAfterThePassThatSawIt) {
+    X11Driver x11;
+    const unsigned long native = nativeWindowOf(window.getGlfwWindow()).window;
+    int framesAfterClose = 0;
+    g_onFrame = [&] {
+        if (glfwWindowShouldClose(window.getGlfwWindow())) {
+            ++framesAfterClose;
+        } else if (g_frameArguments.size() == 2) {
+            x11.requestClose(native);
+            x11.sync();
+        }
+    };
+    window.run(recordFrame);
+    EXPECT_EQ(framesAfterClose, 1);
+}
+
+TEST_F(EventLoop, MouseAdapterTruncatesTowardZero) {
+    window.setMouseButtonCallback(recordButton);
+    g_interpose.fakeCursor = true;
+    g_interpose.fakeX = 10.9;
+    g_interpose.fakeY = 20.5;
+    onGlfwMouseButton(window.getGlfwWindow(), GLFW_MOUSE_BUTTON_LEFT, GLFW_PRESS, 0);
+    g_interpose.fakeX = -0.5;
+    g_interpose.fakeY = -7.9;
+    onGlfwMouseButton(window.getGlfwWindow(), GLFW_MOUSE_BUTTON_4, GLFW_PRESS, 0);
+    ASSERT_EQ(g_positions.size(), 2u);
+    EXPECT_EQ(g_positions[0], std::make_pair(10, 20));
+    EXPECT_EQ(g_positions[1], std::make_pair(0, -7));
+    EXPECT_EQ(g_buttons[1], MouseButton::Other);
+}
+
+TEST_F(EventLoop, AdaptersWithoutCallbackQueryNothing) {
+    window.setMouseButtonCallback(nullptr);
+    onGlfwMouseButton(window.getGlfwWindow(), GLFW_MOUSE_BUTTON_LEFT, GLFW_PRESS, 0);
+    EXPECT_EQ(g_interpose.cursorQueries, 0);
+    EXPECT_TRUE(g_buttons.empty());
+}

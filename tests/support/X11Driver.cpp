@@ -1,0 +1,134 @@
+#include "X11Driver.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+
+namespace {
+unsigned long searchByName(Display* display, ::Window parent, const std::string& name) {
+    ::Window root = 0;
+    ::Window parentOut = 0;
+    ::Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, parent, &root, &parentOut, &children, &count)) {
+        return 0;
+    }
+    unsigned long found = 0;
+    for (unsigned int i = 0; i < count && found == 0; ++i) {
+        char* windowName = nullptr;
+        if (XFetchName(display, children[i], &windowName) && windowName != nullptr) {
+            if (name == windowName) {
+                found = children[i];
+            }
+            XFree(windowName);
+        }
+        if (found == 0) {
+            found = searchByName(display, children[i], name);
+        }
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    return found;
+}
+} // namespace
+
+X11Driver::X11Driver() {
+    display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        throw std::runtime_error("cannot open the X display");
+    }
+}
+
+X11Driver::~X11Driver() { XCloseDisplay(display); }
+
+unsigned long X11Driver::findWindow(const std::string& name, int timeoutMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    do {
+        const unsigned long window = searchByName(display, DefaultRootWindow(display), name);
+        if (window != 0) {
+            return window;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    } while (std::chrono::steady_clock::now() < deadline);
+    return 0;
+}
+
+void X11Driver::windowSize(unsigned long window, int& width, int& height) {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display, window, &attributes);
+    width = attributes.width;
+    height = attributes.height;
+}
+
+void X11Driver::windowPosition(unsigned long window, int& x, int& y) {
+    ::Window child = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+}
+
+void X11Driver::movePointer(int x, int y) {
+    XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+    XFlush(display);
+}
+
+void X11Driver::button(unsigned int xButton, bool press) {
+    XTestFakeButtonEvent(display, xButton, press ? True : False, CurrentTime);
+    XFlush(display);
+}
+
+void X11Driver::click(unsigned int xButton) {
+    button(xButton, true);
+    button(xButton, false);
+}
+
+void X11Driver::key(unsigned long keysym, bool press) {
+    const KeyCode code = XKeysymToKeycode(display, keysym);
+    XTestFakeKeyEvent(display, code, press ? True : False, CurrentTime);
+    XFlush(display);
+}
+
+void X11Driver::tap(unsigned long keysym) {
+    key(keysym, true);
+    key(keysym, false);
+}
+
+void X11Driver::requestClose(unsigned long window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+}
+
+void X11Driver::resize(unsigned long window, int width, int height) {
+    XResizeWindow(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XFlush(display);
+}
+
+void X11Driver::iconify(unsigned long window) {
+    XIconifyWindow(display, window, DefaultScreen(display));
+    XFlush(display);
+}
+
+X11Driver::Rgb X11Driver::pixel(int x, int y) {
+    XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, 1, 1, AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        throw std::runtime_error("XGetImage failed");
+    }
+    const unsigned long value = XGetPixel(image, 0, 0);
+    Rgb rgb{static_cast<int>((value & image->red_mask) >> 16),
+            static_cast<int>((value & image->green_mask) >> 8),
+            static_cast<int>(value & image->blue_mask)};
+    XDestroyImage(image);
+    return rgb;
+}
+
+void X11Driver::sync() { XSync(display, False); }

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Drives the X server the way a person would, through the XTest extension, and
+// looks at what it shows.
+class X11Driver {
+  public:
+    X11Driver();
+    ~X11Driver();
+    X11Driver(const X11Driver&) = delete;
+    X11Driver& operator=(const X11Driver&) = delete;
+
+    // The top-level window with this exact name, waiting up to timeoutMs; 0 if none.
+    unsigned long findWindow(const std::string& name, int timeoutMs);
+    void windowSize(unsigned long window, int& width, int& height);
+    void windowPosition(unsigned long window, int& x, int& y);
+
+    void movePointer(int x, int y);
+    // X button numbers: 1 left, 2 middle, 3 right, 8 and 9 the side buttons.
+    void button(unsigned int xButton, bool press);
+    void click(unsigned int xButton);
+    // keysym from X11/keysym.h, for example XK_a.
+    void key(unsigned long keysym, bool press);
+    void tap(unsigned long keysym);
+
+    // Sends the window manager's close request (WM_DELETE_WINDOW).
+    void requestClose(unsigned long window);
+    void resize(unsigned long window, int width, int height);
+    void iconify(unsigned long window);
+
+    struct Rgb {
+        int r, g, b;
+    };
+    // The colour of a pixel of the root window as the screen shows it now.
+    Rgb pixel(int x, int y);
+
+    void sync();
+
+  private:
+    struct _XDisplay* display = nullptr;
+};
