@@ -1,3 +1,4 @@
+#include "Device.h"
 #include "Window.h"
 
 namespace {
@@ -8,9 +9,18 @@ void forwardFrame(double /*time*/) {}
 
 int main(int /*argc*/, char** /*argv*/) {
     g_window = new Window();
-    if (g_window->create() == nullptr) {
+    void* nativeWindow = g_window->create();
+    if (nativeWindow == nullptr) {
         return 0;
     }
+    WGPUDevice device = g_window->createDevice(nativeWindow, kBackendAny);
+    if (device == nullptr) {
+        return 1;
+    }
+    WGPUSurface swapChain = g_window->createSwapChain(device);
+    WGPUQueue queue = wgpuDeviceGetQueue(device);
+    (void)swapChain;
+    (void)queue;
     g_window->show();
     g_window->run(forwardFrame);
     g_window->destroy();

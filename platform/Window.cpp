@@ -42,9 +42,13 @@ void Window::setMouseButtonCallback(MouseButtonCallback callback) {
     glfwSetMouseButtonCallback(glfwWindow, onGlfwMouseButton);
 }
 
-void Window::setResizeCallback(ResizeCallback callback) { g_resizeCallback = callback; }
+void Window::setResizeCallback(ResizeCallback callback) {
+    g_resizeCallback = callback;
+}
 
-void Window::show() { glfwShowWindow(glfwWindow); }
+void Window::show() {
+    glfwShowWindow(glfwWindow);
+}
 
 void Window::run(FrameCallback frame) {
     while (!glfwWindowShouldClose(glfwWindow)) {
@@ -61,4 +65,6 @@ void Window::run(FrameCallback frame) {
     }
 }
 
-void Window::destroy() { glfwDestroyWindow(glfwWindow); }
+void Window::destroy() {
+    glfwDestroyWindow(glfwWindow);
+}

@@ -8,8 +8,7 @@ TEST(GlfwErrors, PrintOnOneLineWithoutBreaks) {
     ::testing::internal::CaptureStdout();
     onGlfwError(65544, "first");
     onGlfwError(65545, "second");
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-              "GLFW [65544]: firstGLFW [65545]: second");
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "GLFW [65544]: firstGLFW [65545]: second");
 }
 
 TEST(GlfwErrors, NoDisplayPrintsTheReasonAndExitsZero) {

@@ -45,7 +45,9 @@ struct ButtonEvent {
 std::vector<KeyEvent> g_keys;
 std::vector<ButtonEvent> g_buttons;
 
-void recordKey(int key, ButtonAction action) { g_keys.push_back({key, action}); }
+void recordKey(int key, ButtonAction action) {
+    g_keys.push_back({key, action});
+}
 void recordButton(MouseButton button, ButtonAction action, int x, int y) {
     g_buttons.push_back({button, action, x, y});
 }

@@ -1,5 +1,5 @@
-#include "NativeHandle.h"
 #include "Window.h"
+#include "NativeHandle.h"
 
 #include "GlfwInterpose.h"
 #include "X11Driver.h"
@@ -18,7 +18,9 @@ std::vector<MouseButton> g_buttons;
 std::vector<std::pair<int, int>> g_positions;
 std::function<void()> g_onFrame;
 
-void recordResize(int width, int height) { g_resizes.emplace_back(width, height); }
+void recordResize(int width, int height) {
+    g_resizes.emplace_back(width, height);
+}
 void recordFrame(double time) {
     g_frameArguments.push_back(time);
     if (g_onFrame) {

@@ -44,7 +44,9 @@ X11Driver::X11Driver() {
     }
 }
 
-X11Driver::~X11Driver() { XCloseDisplay(display); }
+X11Driver::~X11Driver() {
+    XCloseDisplay(display);
+}
 
 unsigned long X11Driver::findWindow(const std::string& name, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -131,4 +133,6 @@ X11Driver::Rgb X11Driver::pixel(int x, int y) {
     return rgb;
 }
 
-void X11Driver::sync() { XSync(display, False); }
+void X11Driver::sync() {
+    XSync(display, False);
+}

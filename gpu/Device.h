@@ -1,0 +1,42 @@
+#pragma once
+
+#include <webgpu.h>
+
+// The program's own back-end request numbers. A request is a 32-bit signed
+// integer; the library numbers its back ends differently.
+constexpr int kBackendNull = 0;
+constexpr int kBackendD3D11 = 1;
+constexpr int kBackendD3D12 = 2;
+constexpr int kBackendMetal = 3;
+constexpr int kBackendVulkan = 4;
+constexpr int kBackendOpenGL = 5;
+constexpr int kBackendOpenGLES = 6;
+// No particular back end.
+constexpr int kBackendAny = 0x7FFFFFFF;
+// What a request for no particular back end (anything above 6) selects here.
+constexpr int kPrimaryBackend = kBackendVulkan;
+
+// The back end of the adapter chosen last, in the program's numbers.
+extern int g_backendType;
+
+// A request above 6 asks for no particular back end and becomes the
+// platform's primary one; every other value stands as it is.
+int resolveBackendRequest(int requested);
+
+// The one WebGPU instance of the process, made on first use.
+WGPUInstance gpuInstance();
+
+// The first adapter of the preferred back end, else (when fallback is not 0)
+// the first of the fallback back end, else null. The caller releases it.
+WGPUAdapter selectAdapter(int preferred, int fallback);
+
+// The adapter's back end in the program's numbers (-1 when it has none of them).
+int adapterBackend(WGPUAdapter adapter);
+
+// A device on the adapter whose uncaptured errors go to onDeviceError; null on
+// failure.
+WGPUDevice createDeviceWithErrorPrinter(WGPUAdapter adapter);
+
+// Prints the device's error message alone on a line of standard output.
+void onDeviceError(WGPUDevice const* device, WGPUErrorType type, WGPUStringView message,
+                   void* userdata1, void* userdata2);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <webgpu.h>
+
+constexpr uint32_t kSurfaceWidth = 1280;
+constexpr uint32_t kSurfaceHeight = 720;
+
+// The window's presentation surface, made at most once per process, and the
+// texture format chosen for it (Undefined until it exists).
+extern WGPUSurface g_surface;
+extern WGPUTextureFormat g_swapChainFormat;
+
+// Makes the surface for the native window (a NativeWindow record) on the
+// device's back end and chooses its format: RGBA8Unorm when offered, else
+// BGRA8Unorm, else the first format offered. Does nothing when the surface
+// already exists. Returns false when no usable surface could be made.
+bool createNativeSwapChainImpl(int backendType, WGPUAdapter adapter, WGPUDevice device,
+                               void* nativeWindow);
+
+// Configures the surface for the device at 1280 x 720 for rendering and
+// returns it.
+WGPUSurface configureSwapChain(WGPUDevice device);
+
+// Forgets the surface so that a test can make another one.
+void releaseSwapChainForTesting();
+
+// One frame's target: the surface texture and a view of it.
+struct FrameTarget {
+    WGPUTexture texture = nullptr;
+    WGPUTextureView view = nullptr;
+};
+
+// Takes the surface's texture for this frame. False when the frame must be
+// skipped: nothing to draw into (timeout, error), or the surface was out of
+// date or lost and has been configured again for the next frame.
+bool acquireFrameTarget(WGPUSurface surface, FrameTarget& target);
+
+// Presents the frame and releases its texture and view.
+void presentFrameTarget(WGPUSurface surface, FrameTarget& target);

@@ -1,0 +1,128 @@
+#include "Surface.h"
+#include "Device.h"
+#include "Window.h"
+
+#include "X11Driver.h"
+
+#include <GLFW/glfw3.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+namespace {
+class WindowSurface : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        native = window.create();
+        ASSERT_NE(native, nullptr);
+        ::testing::internal::CaptureStdout();
+        device = window.createDevice(native, kBackendAny);
+        ASSERT_NE(device, nullptr);
+        surface = window.createSwapChain(device);
+        queue = wgpuDeviceGetQueue(device);
+        window.show();
+    }
+    void TearDown() override {
+        EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "device errors";
+        wgpuQueueRelease(queue);
+        releaseSwapChainForTesting();
+        wgpuDeviceRelease(device);
+        window.destroy();
+        glfwTerminate();
+    }
+
+    // Clears the next surface texture to the colour and presents it.
+    bool presentClear(double r, double g, double b, uint32_t* width = nullptr,
+                      uint32_t* height = nullptr) {
+        FrameTarget target;
+        if (!acquireFrameTarget(surface, target)) {
+            return false;
+        }
+        if (width != nullptr) {
+            *width = wgpuTextureGetWidth(target.texture);
+            *height = wgpuTextureGetHeight(target.texture);
+        }
+        WGPURenderPassColorAttachment attachment{};
+        attachment.view = target.view;
+        attachment.depthSlice = WGPU_DEPTH_SLICE_UNDEFINED;
+        attachment.loadOp = WGPULoadOp_Clear;
+        attachment.storeOp = WGPUStoreOp_Store;
+        attachment.clearValue = {r, g, b, 1.0};
+        WGPURenderPassDescriptor pass{};
+        pass.colorAttachmentCount = 1;
+        pass.colorAttachments = &attachment;
+        WGPUCommandEncoder encoder = wgpuDeviceCreateCommandEncoder(device, nullptr);
+        WGPURenderPassEncoder passEncoder = wgpuCommandEncoderBeginRenderPass(encoder, &pass);
+        wgpuRenderPassEncoderEnd(passEncoder);
+        wgpuRenderPassEncoderRelease(passEncoder);
+        WGPUCommandBuffer commands = wgpuCommandEncoderFinish(encoder, nullptr);
+        wgpuCommandEncoderRelease(encoder);
+        wgpuQueueSubmit(queue, 1, &commands);
+        wgpuCommandBufferRelease(commands);
+        presentFrameTarget(surface, target);
+        return true;
+    }
+
+    X11Driver::Rgb settledPixel(X11Driver& x11, int x, int y, int expectedRed) {
+        X11Driver::Rgb rgb{};
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            glfwPollEvents();
+            rgb = x11.pixel(x, y);
+            if (std::abs(rgb.r - expectedRed) <= 1) {
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return rgb;
+    }
+
+    Window window;
+    void* native = nullptr;
+    WGPUDevice device = nullptr;
+    WGPUSurface surface = nullptr;
+    WGPUQueue queue = nullptr;
+};
+} // namespace
+
+TEST_F(WindowSurface, IsConfiguredAtTheFixedSizeInALinearFormat) {
+    EXPECT_TRUE(g_swapChainFormat == WGPUTextureFormat_RGBA8Unorm ||
+                g_swapChainFormat == WGPUTextureFormat_BGRA8Unorm)
+        << g_swapChainFormat;
+    uint32_t width = 0;
+    uint32_t height = 0;
+    ASSERT_TRUE(presentClear(0.45, 0.55, 0.60, &width, &height));
+    EXPECT_EQ(width, 1280u);
+    EXPECT_EQ(height, 720u);
+
+    X11Driver x11;
+    const X11Driver::Rgb shown = settledPixel(x11, 640, 360, 115);
+    // 0.45, 0.55 and 0.60 of 255, unchanged by any sRGB encoding.
+    EXPECT_NEAR(shown.r, 115, 1);
+    EXPECT_NEAR(shown.g, 140, 1);
+    EXPECT_NEAR(shown.b, 153, 1);
+}
+
+TEST_F(WindowSurface, IsMadeOnceAndKeepsPresentingAfterAResize) {
+    WGPUSurface first = g_surface;
+    const WGPUTextureFormat firstFormat = g_swapChainFormat;
+    WGPUAdapter adapter = selectAdapter(kBackendNull, 0);
+    EXPECT_TRUE(createNativeSwapChainImpl(kBackendNull, adapter, device, native));
+    wgpuAdapterRelease(adapter);
+    EXPECT_EQ(g_surface, first);
+    EXPECT_EQ(g_swapChainFormat, firstFormat);
+
+    glfwSetWindowSize(window.getGlfwWindow(), 640, 400);
+    for (int frame = 0; frame < 10; ++frame) {
+        glfwPollEvents();
+        uint32_t width = 0;
+        uint32_t height = 0;
+        if (presentClear(1.0, 0.0, 0.0, &width, &height)) {
+            EXPECT_EQ(width, 1280u);
+            EXPECT_EQ(height, 720u);
+        }
+    }
+    X11Driver x11;
+    EXPECT_EQ(settledPixel(x11, 100, 100, 255).r, 255);
+}
