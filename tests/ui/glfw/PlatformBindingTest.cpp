@@ -1,0 +1,349 @@
+#include "imgui_impl_glfw.h"
+
+#include "X11Driver.h"
+
+#include <GLFW/glfw3.h>
+#include <X11/keysym.h>
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cfloat>
+#include <chrono>
+#include <cstring>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+std::string readClipboardAsAnotherClient();
+
+// The binding's calls of these GLFW functions land here first; each forwards
+// to GLFW unless the test asks for a made-up answer.
+namespace {
+struct Fakes {
+    bool unfocused = false;
+    double time = -1.0;
+    int windowW = -1, windowH = -1;
+    int failingShape = 0;
+    std::map<GLFWcursor*, int> shapes;
+    GLFWcursor* lastCursor = nullptr;
+} g_fakes;
+
+template <typename F> F real(const char* name) {
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+} // namespace
+
+extern "C" int glfwGetWindowAttrib(GLFWwindow* window, int attrib) {
+    const int value = real<int (*)(GLFWwindow*, int)>("glfwGetWindowAttrib")(window, attrib);
+    return attrib == GLFW_FOCUSED && g_fakes.unfocused ? 0 : value;
+}
+extern "C" double glfwGetTime() {
+    return g_fakes.time >= 0.0 ? g_fakes.time : real<double (*)()>("glfwGetTime")();
+}
+extern "C" void glfwGetWindowSize(GLFWwindow* window, int* w, int* h) {
+    real<void (*)(GLFWwindow*, int*, int*)>("glfwGetWindowSize")(window, w, h);
+    if (g_fakes.windowW >= 0) {
+        *w = g_fakes.windowW;
+        *h = g_fakes.windowH;
+    }
+}
+extern "C" GLFWcursor* glfwCreateStandardCursor(int shape) {
+    // An invalid shape makes GLFW fail and report an error.
+    GLFWcursor* cursor = real<GLFWcursor* (*)(int)>("glfwCreateStandardCursor")(
+        shape == g_fakes.failingShape ? 0 : shape);
+    g_fakes.shapes[cursor] = shape;
+    return cursor;
+}
+extern "C" void glfwSetCursor(GLFWwindow* window, GLFWcursor* cursor) {
+    g_fakes.lastCursor = cursor;
+    real<void (*)(GLFWwindow*, GLFWcursor*)>("glfwSetCursor")(window, cursor);
+}
+
+namespace {
+std::vector<bool> g_appKeysSeenByUi; // one per key event: was the UI told already?
+std::vector<int> g_appButtons;
+int g_glfwErrors = 0;
+
+void appKey(GLFWwindow*, int key, int, int, int) {
+    g_appKeysSeenByUi.push_back(key == GLFW_KEY_A && ImGui::GetIO().KeysDown[key]);
+}
+void appButton(GLFWwindow*, int button, int, int) {
+    g_appButtons.push_back(button);
+}
+
+class PlatformBinding : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        glfwSetErrorCallback([](int, const char*) { ++g_glfwErrors; });
+        ASSERT_TRUE(glfwInit());
+        glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
+        window = glfwCreateWindow(640, 480, "binding", nullptr, nullptr);
+        glfwShowWindow(window);
+        x11.movePointer(100, 100);
+        settle();
+        glfwSetKeyCallback(window, appKey);
+        glfwSetMouseButtonCallback(window, appButton);
+        ImGui::CreateContext();
+        unsigned char* pixels = nullptr;
+        int w = 0, h = 0;
+        io().Fonts->GetTexDataAsRGBA32(&pixels, &w, &h);
+    }
+    void TearDown() override {
+        ImGui_ImplGlfw_Shutdown();
+        ImGui::DestroyContext();
+        glfwTerminate();
+    }
+    void settle() {
+        x11.sync();
+        glfwWaitEventsTimeout(0.1);
+        glfwPollEvents();
+    }
+    static ImGuiIO& io() { return ImGui::GetIO(); }
+    int cursorMode() { return glfwGetInputMode(window, GLFW_CURSOR); }
+
+    GLFWwindow* window = nullptr;
+    X11Driver x11;
+};
+} // namespace
+
+TEST_F(PlatformBinding, EventsReachThePreviousCallbacksFirstAndShutdownHandsThemBack) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    x11.key(XK_a, true);
+    x11.click(1);
+    settle();
+    EXPECT_EQ(g_appKeysSeenByUi, std::vector<bool>{false});
+    EXPECT_TRUE(io().KeysDown[GLFW_KEY_A]);
+    EXPECT_EQ(g_appButtons.size(), 2u);
+    x11.key(XK_a, false);
+    ImGui_ImplGlfw_Shutdown();
+    EXPECT_EQ(glfwSetKeyCallback(window, nullptr), appKey);
+    EXPECT_EQ(glfwSetMouseButtonCallback(window, nullptr), appButton);
+    EXPECT_EQ(glfwSetScrollCallback(window, nullptr), nullptr);
+}
+
+TEST_F(PlatformBinding, InitialisingWithoutCallbacksInstallsNothing) {
+    ImGui_ImplGlfw_InitForOther(window, false);
+    EXPECT_EQ(glfwSetKeyCallback(window, appKey), appKey);
+    EXPECT_EQ(glfwSetCharCallback(window, nullptr), nullptr);
+}
+
+TEST_F(PlatformBinding, InitialisingAgainKeepsASingleChain) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    ImGui_ImplGlfw_InitForVulkan(window, true);
+    x11.key(XK_a, true);
+    settle();
+    EXPECT_EQ(g_appKeysSeenByUi.size(), 1u);
+    EXPECT_TRUE(io().KeysDown[GLFW_KEY_A]);
+    ImGui_ImplGlfw_Shutdown();
+    EXPECT_EQ(glfwSetKeyCallback(window, nullptr), appKey);
+}
+
+TEST_F(PlatformBinding, ModifiersFollowTheKeyDownTable) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    x11.tap(XK_x);
+    x11.key(XK_Control_R, true);
+    x11.key(XK_Super_L, true);
+    settle();
+    EXPECT_TRUE(io().KeyCtrl && io().KeySuper);
+    EXPECT_FALSE(io().KeyShift || io().KeyAlt);
+    ASSERT_EQ(io().InputQueueCharacters.Size, 1);
+    EXPECT_EQ(io().InputQueueCharacters[0], 'x');
+
+    // Neither a repeat nor a key outside the table changes an entry, yet each
+    // event recomputes the modifiers from the table.
+    io().KeysDown[GLFW_KEY_RIGHT_CONTROL] = false;
+    bool before[512];
+    std::memcpy(before, io().KeysDown, sizeof before);
+    for (int key : {GLFW_KEY_UNKNOWN, 512, -100000}) {
+        ImGui_ImplGlfw_KeyCallback(window, key, 0, GLFW_PRESS, 0);
+    }
+    ImGui_ImplGlfw_KeyCallback(window, GLFW_KEY_Z, 0, GLFW_REPEAT, 0);
+    EXPECT_EQ(std::memcmp(before, io().KeysDown, sizeof before), 0);
+    EXPECT_FALSE(io().KeyCtrl);
+    EXPECT_TRUE(io().KeySuper);
+    x11.key(XK_Control_R, false);
+    x11.key(XK_Super_L, false);
+}
+
+TEST_F(PlatformBinding, MouseButtonsAndWheel) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    x11.click(3);
+    for (int notch = 0; notch < 3; ++notch) {
+        x11.click(4);
+    }
+    settle();
+    EXPECT_EQ(io().MouseWheel, 3.0f);
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_TRUE(io().MouseDown[1]) << "a click between frames is held for one frame";
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_FALSE(io().MouseDown[1]);
+
+    x11.button(1, true);
+    for (int button : {5, 6, 7, -1}) {
+        ImGui_ImplGlfw_MouseButtonCallback(window, button, GLFW_PRESS, 0);
+    }
+    settle();
+    ImGui_ImplGlfw_NewFrame();
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_TRUE(io().MouseDown[0]);
+    x11.button(1, false);
+    EXPECT_EQ(g_appButtons.size(), 7u);
+    EXPECT_FALSE(io().MouseDown[1] || io().MouseDown[2] || io().MouseDown[3] || io().MouseDown[4]);
+}
+
+TEST_F(PlatformBinding, MousePositionOnlyWhileFocusedAndMovedOnRequest) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().MousePos.x, 100.0f);
+    g_fakes.unfocused = true;
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().MousePos.x, -FLT_MAX);
+
+    g_fakes.unfocused = false;
+    io().MousePos = ImVec2(123.0f, 45.0f);
+    io().WantSetMousePos = true;
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().MousePos.y, -FLT_MAX);
+    double x = 0.0, y = 0.0;
+    glfwGetCursorPos(window, &x, &y);
+    EXPECT_EQ(x, 123.0);
+    EXPECT_EQ(y, 45.0);
+}
+
+TEST_F(PlatformBinding, TimeStepStartsAtOneSixtiethThenFollowsTheClockAndStaysPositive) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().DeltaTime, 1.0f / 60.0f);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_GE(io().DeltaTime, 0.03f);
+    EXPECT_LT(io().DeltaTime, 1.0f);
+
+    for (double clock : {5000.0, 5000.0, 1.0}) { // a long pause, a standstill, a reset
+        g_fakes.time = clock;
+        ImGui_ImplGlfw_NewFrame();
+        EXPECT_GT(io().DeltaTime, 0.0f) << clock;
+    }
+}
+
+TEST_F(PlatformBinding, DisplaySizeAndAScaleThatSurvivesAnEmptySide) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    g_fakes.windowW = 320;
+    g_fakes.windowH = 160;
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().DisplaySize.x, 320.0f);
+    EXPECT_EQ(io().DisplayFramebufferScale.x, 2.0f);
+    EXPECT_EQ(io().DisplayFramebufferScale.y, 3.0f);
+    g_fakes.windowW = 0;
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().DisplaySize.x, 0.0f);
+    EXPECT_EQ(io().DisplayFramebufferScale.y, 3.0f);
+}
+
+TEST_F(PlatformBinding, CursorVisibilityFollowsTheRequestUnlessDisabledOrSwitchedOff) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    ImGui::SetMouseCursor(ImGuiMouseCursor_None);
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(cursorMode(), GLFW_CURSOR_HIDDEN);
+    ImGui::SetMouseCursor(ImGuiMouseCursor_Hand);
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(cursorMode(), GLFW_CURSOR_NORMAL);
+    io().MouseDrawCursor = true;
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(cursorMode(), GLFW_CURSOR_HIDDEN);
+
+    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(cursorMode(), GLFW_CURSOR_DISABLED);
+    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_NORMAL);
+    io().ConfigFlags |= ImGuiConfigFlags_NoMouseCursorChange;
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(cursorMode(), GLFW_CURSOR_NORMAL);
+}
+
+TEST_F(PlatformBinding, CursorShapesWithAnArrowWhereGlfwHasNoneOrCannotMakeOne) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    const int expected[ImGuiMouseCursor_COUNT] = {
+        GLFW_ARROW_CURSOR,   GLFW_IBEAM_CURSOR,   GLFW_ARROW_CURSOR,
+        GLFW_VRESIZE_CURSOR, GLFW_HRESIZE_CURSOR, GLFW_ARROW_CURSOR,
+        GLFW_ARROW_CURSOR,   GLFW_HAND_CURSOR,    GLFW_ARROW_CURSOR};
+    for (int kind = 0; kind < ImGuiMouseCursor_COUNT; ++kind) {
+        ImGui::SetMouseCursor(kind);
+        ImGui_ImplGlfw_NewFrame();
+        EXPECT_EQ(g_fakes.shapes[g_fakes.lastCursor], expected[kind]) << kind;
+    }
+
+    g_fakes.failingShape = GLFW_IBEAM_CURSOR;
+    g_glfwErrors = 0;
+    ImGui_ImplGlfw_InitForOther(window, true);
+    EXPECT_EQ(g_glfwErrors, 0);
+    glfwGetKey(window, -5);
+    EXPECT_EQ(g_glfwErrors, 1) << "the application's error callback is back";
+    ImGui::SetMouseCursor(ImGuiMouseCursor_TextInput);
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(g_fakes.shapes[g_fakes.lastCursor], GLFW_ARROW_CURSOR);
+}
+
+TEST(GamepadNavInputs, SticksRampFromThreeTenthsToNineTenthsOnEachSide) {
+    float nav[ImGuiNavInput_COUNT];
+    const float axes[][2] = {{0.3f, -0.3f}, {0.6f, -0.6f}, {0.9f, -0.9f}, {1.0f, -1.0f}};
+    const float expected[] = {0.0f, 0.5f, 1.0f, 1.0f};
+    for (int i = 0; i < 4; ++i) {
+        ImGui_ImplGlfw_GamepadNavInputs(axes[i], 2, nullptr, 0, nav);
+        EXPECT_FLOAT_EQ(nav[ImGuiNavInput_LStickRight], expected[i]) << i;
+        EXPECT_FLOAT_EQ(nav[ImGuiNavInput_LStickDown], expected[i]) << i;
+        EXPECT_EQ(nav[ImGuiNavInput_LStickLeft] + nav[ImGuiNavInput_LStickUp], 0.0f);
+    }
+}
+
+TEST(GamepadNavInputs, ButtonsFollowTheTableAndMissingOnesCountAsReleased) {
+    // Buttons 6 to 9 raise nothing; 10 to 13 are an XInput pad's hat.
+    const std::multimap<int, int> raises = {
+        {0, ImGuiNavInput_Activate},   {1, ImGuiNavInput_Cancel},    {2, ImGuiNavInput_Menu},
+        {3, ImGuiNavInput_Input},      {4, ImGuiNavInput_FocusPrev}, {4, ImGuiNavInput_TweakSlow},
+        {5, ImGuiNavInput_FocusNext},  {5, ImGuiNavInput_TweakFast}, {10, ImGuiNavInput_DpadUp},
+        {11, ImGuiNavInput_DpadRight}, {12, ImGuiNavInput_DpadDown}, {13, ImGuiNavInput_DpadLeft}};
+    for (int button = 0; button < 14; ++button) {
+        unsigned char buttons[14] = {};
+        buttons[button] = GLFW_PRESS;
+        float nav[ImGuiNavInput_COUNT];
+        float expected[ImGuiNavInput_COUNT] = {};
+        for (auto [it, end] = raises.equal_range(button); it != end; ++it) {
+            expected[it->second] = 1.0f;
+        }
+        ImGui_ImplGlfw_GamepadNavInputs(nullptr, 0, buttons, 14, nav);
+        EXPECT_EQ(std::memcmp(nav, expected, sizeof nav), 0) << button;
+        ImGui_ImplGlfw_GamepadNavInputs(nullptr, 0, buttons, button, nav);
+        EXPECT_EQ(*std::max_element(nav, nav + ImGuiNavInput_COUNT), 0.0f) << button;
+    }
+}
+
+TEST_F(PlatformBinding, NavigationInputsAreClearedEveryFrame) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    io().BackendFlags |= ImGuiBackendFlags_HasGamepad;
+    io().NavInputs[ImGuiNavInput_Activate] = 1.0f;
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().NavInputs[ImGuiNavInput_Activate], 0.0f);
+    EXPECT_TRUE(io().BackendFlags & ImGuiBackendFlags_HasGamepad) << "navigation is off";
+    io().ConfigFlags |= ImGuiConfigFlags_NavEnableGamepad;
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_FALSE(io().BackendFlags & ImGuiBackendFlags_HasGamepad) << "no joystick here";
+}
+
+TEST_F(PlatformBinding, ClipboardGoesThroughTheXSelection) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    ImGui::SetClipboardText(u8"from the panel: grüße ½");
+    EXPECT_EQ(readClipboardAsAnotherClient(), u8"from the panel: grüße ½");
+    EXPECT_STREQ(ImGui::GetClipboardText(), u8"from the panel: grüße ½");
+}
+
+TEST(PlatformBindingOrder, NewFrameBeforeTheFontAtlasIsBuiltStopsWithAnAssertion) {
+    ImGui::CreateContext();
+    EXPECT_DEATH(ImGui_ImplGlfw_NewFrame(),
+                 "Font atlas not built! It is generally built by the renderer backend\\. Missing "
+                 "call to renderer _NewFrame\\(\\) function\\? e\\.g\\. "
+                 "ImGui_ImplOpenGL3_NewFrame\\(\\)\\.");
+    ImGui::DestroyContext();
+}
