@@ -1,10 +1,14 @@
 #include "Device.h"
+#include "Scene.h"
 #include "Window.h"
 
 namespace {
 Window* g_window = nullptr;
+Scene* g_scene = nullptr;
 
-void forwardFrame(double /*time*/) {}
+void forwardFrame(double time) {
+    g_scene->render(time);
+}
 } // namespace
 
 int main(int /*argc*/, char** /*argv*/) {
@@ -19,8 +23,16 @@ int main(int /*argc*/, char** /*argv*/) {
     }
     WGPUSurface swapChain = g_window->createSwapChain(device);
     WGPUQueue queue = wgpuDeviceGetQueue(device);
-    (void)swapChain;
-    (void)queue;
+
+    g_scene = new Scene();
+    g_scene->setDevice(device);
+    g_scene->setQueue(queue);
+    // The surface stays the window's as well: the scene holds a reference of
+    // its own.
+    wgpuSurfaceAddRef(swapChain);
+    g_scene->setSwapChain(swapChain);
+    g_scene->createPipelineAndBuffers();
+
     g_window->show();
     g_window->run(forwardFrame);
     g_window->destroy();

@@ -2403,6 +2403,7 @@ void wgpuSurfaceConfigure(WGPUSurface surface, WGPUSurfaceConfiguration const* c
 void wgpuSurfaceUnconfigure(WGPUSurface surface);
 void wgpuSurfaceGetCurrentTexture(WGPUSurface surface, WGPUSurfaceTexture* surfaceTexture);
 void wgpuSurfacePresent(WGPUSurface surface);
+void wgpuSurfaceAddRef(WGPUSurface surface);
 void wgpuSurfaceRelease(WGPUSurface surface);
 WGPUQueue wgpuDeviceGetQueue(WGPUDevice device);
 WGPUBuffer wgpuDeviceCreateBuffer(WGPUDevice device, WGPUBufferDescriptor const* descriptor);
@@ -2488,6 +2489,7 @@ void wgpuBufferUnmap(WGPUBuffer buffer);
 void wgpuBufferRelease(WGPUBuffer buffer);
 void wgpuBufferDestroy(WGPUBuffer buffer);
 uint64_t wgpuBufferGetSize(WGPUBuffer buffer);
+WGPUBufferUsage wgpuBufferGetUsage(WGPUBuffer buffer);
 void wgpuSamplerRelease(WGPUSampler sampler);
 void wgpuShaderModuleRelease(WGPUShaderModule shaderModule);
 void wgpuBindGroupRelease(WGPUBindGroup bindGroup);
