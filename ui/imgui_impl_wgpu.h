@@ -1,0 +1,68 @@
+// Dear ImGui renderer binding for WebGPU: draws Dear ImGui's draw data into a
+// render pass with one pipeline, the font atlas texture and per-texture bind
+// groups. One instance per process; the operations work on module state.
+#pragma once
+
+#include <imgui.h>
+#include <webgpu.h>
+
+#include <cstdint>
+#include <vector>
+
+// Starts the binding with a device it borrows (no reference is added) and the
+// format of the colour target the UI is drawn into. Creates no GPU object.
+// Refuses (returns false, changes nothing) a null device or fewer than one
+// frame in flight. Called again while initialised, it first shuts down.
+IMGUI_IMPL_API bool ImGui_ImplWGPU_Init(WGPUDevice device, int num_frames_in_flight,
+                                        WGPUTextureFormat rt_format);
+IMGUI_IMPL_API void ImGui_ImplWGPU_Shutdown();
+// Creates the device objects (and builds the font atlas) when they are absent.
+// Must run before the platform binding's new-frame operation.
+IMGUI_IMPL_API void ImGui_ImplWGPU_NewFrame();
+// Records the draw data into an open pass whose single colour attachment has
+// the format given to ImGui_ImplWGPU_Init. Records nothing while the device
+// objects are absent or the display has no area.
+IMGUI_IMPL_API void ImGui_ImplWGPU_RenderDrawData(ImDrawData* draw_data,
+                                                  WGPURenderPassEncoder pass_encoder);
+
+IMGUI_IMPL_API bool ImGui_ImplWGPU_CreateDeviceObjects();
+IMGUI_IMPL_API void ImGui_ImplWGPU_InvalidateDeviceObjects();
+
+// Read-only snapshot of the binding's state, for tests and diagnostics only.
+struct ImGui_ImplWGPU_DiagnosticSlot {
+    WGPUBuffer IndexBuffer;
+    WGPUBuffer VertexBuffer;
+    const ImDrawIdx* IndexHostCopy;
+    const ImDrawVert* VertexHostCopy;
+    int IndexCapacity;
+    int VertexCapacity;
+};
+
+struct ImGui_ImplWGPU_DiagnosticCacheEntry {
+    ImGuiID Key;
+    WGPUBindGroup BindGroup;
+};
+
+struct ImGui_ImplWGPU_Diagnostics {
+    WGPUDevice Device;
+    WGPUTextureFormat RenderTargetFormat;
+    uint32_t FramesInFlight;
+    uint32_t FrameIndex;
+    WGPURenderPipeline Pipeline;
+    WGPUTexture FontTexture;
+    WGPUTextureView FontTextureView;
+    WGPUSampler FontSampler;
+    WGPUBuffer UniformBuffer;
+    WGPUBindGroup CommonBindGroup;
+    WGPUBindGroupLayout ImageBindGroupLayout;
+    WGPUBindGroup FontImageBindGroup;
+    bool HasFrameSlots;
+    std::vector<ImGui_ImplWGPU_DiagnosticSlot> FrameSlots;
+    std::vector<ImGui_ImplWGPU_DiagnosticCacheEntry> ImageBindGroupCache;
+};
+
+IMGUI_IMPL_API ImGui_ImplWGPU_Diagnostics ImGui_ImplWGPU_GetDiagnostics();
+
+// The SPIR-V programs the pipeline is built from, for tests and diagnostics.
+IMGUI_IMPL_API const uint32_t* ImGui_ImplWGPU_VertexProgram(size_t* word_count);
+IMGUI_IMPL_API const uint32_t* ImGui_ImplWGPU_FragmentProgram(size_t* word_count);
