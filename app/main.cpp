@@ -2,21 +2,41 @@
 #include "Scene.h"
 #include "Window.h"
 
+#include <cstdio>
+
 namespace {
 Window* g_window = nullptr;
 Scene* g_scene = nullptr;
 
+// GLFW calls these only from inside glfwPollEvents and the event loop, which
+// start after the scene exists.
+void forwardKey(int key, ButtonAction action) {
+    g_scene->onKey(key, action);
+}
+
+void forwardMouseButton(MouseButton button, ButtonAction action, int x, int y) {
+    g_scene->onMouseButton(button, action, x, y);
+}
+
 void forwardFrame(double time) {
     g_scene->render(time);
+}
+
+void forwardResize(int width, int height) {
+    g_scene->onResize(width, height);
 }
 } // namespace
 
 int main(int /*argc*/, char** /*argv*/) {
+    // Each echoed event reaches a reader of a pipe when it happens.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+
     g_window = new Window();
     void* nativeWindow = g_window->create();
     if (nativeWindow == nullptr) {
         return 0;
     }
+    GLFWwindow* glfwWindow = g_window->getGlfwWindow();
     WGPUDevice device = g_window->createDevice(nativeWindow, kBackendAny);
     if (device == nullptr) {
         return 1;
@@ -24,13 +44,17 @@ int main(int /*argc*/, char** /*argv*/) {
     WGPUSurface swapChain = g_window->createSwapChain(device);
     WGPUQueue queue = wgpuDeviceGetQueue(device);
 
+    g_window->setMouseButtonCallback(forwardMouseButton);
+    g_window->setKeyCallback(forwardKey);
+    g_window->setResizeCallback(forwardResize);
+
     g_scene = new Scene();
     g_scene->setDevice(device);
     g_scene->setQueue(queue);
-    // The surface stays the window's as well: the scene holds a reference of
-    // its own.
+    // The surface stays the window's too: the scene holds a reference of its own.
     wgpuSurfaceAddRef(swapChain);
     g_scene->setSwapChain(swapChain);
+    g_scene->initUI(glfwWindow);
     g_scene->createPipelineAndBuffers();
 
     g_window->show();

@@ -1,5 +1,7 @@
 #include "Scene.h"
 
+#include "imgui_impl_wgpu.h"
+
 #include "Shaders.h"
 #include "Surface.h"
 
@@ -203,6 +205,7 @@ float Scene::advanceRotation(float degrees, float speed, int direction) {
 }
 
 bool Scene::render(double /*time*/) {
+    drawUI();
     FrameTarget target;
     if (!acquireFrameTarget(swapChain, target)) {
         return true;
@@ -227,6 +230,9 @@ bool Scene::render(double /*time*/) {
     WGPURenderPassEncoder pass = wgpuCommandEncoderBeginRenderPass(encoder, &renderPass);
 
     recordTriangle(pass);
+    if (showUI) {
+        ImGui_ImplWGPU_RenderDrawData(ImGui::GetDrawData(), pass);
+    }
 
     wgpuRenderPassEncoderEnd(pass);
     wgpuRenderPassEncoderRelease(pass);

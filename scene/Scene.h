@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Input.h"
+
 #include <imgui.h>
 #include <webgpu.h>
 
@@ -9,6 +11,8 @@
 // The demonstration's one scene: an indexed, vertex-coloured triangle that
 // turns about the window's centre over a clear colour, the state the user
 // edits, and the GPU objects it renders with.
+struct GLFWwindow;
+
 class Scene {
   public:
     Scene();
@@ -30,6 +34,17 @@ class Scene {
     WGPUBuffer createBuffer(const void* data, uint64_t size, WGPUBufferUsage usage);
     WGPUShaderModule createShader(const char* source, const char* label);
     void createPipelineAndBuffers();
+
+    // Creates the UI context and both UI bindings for the window. Needs the
+    // device, and the window's own input callbacks installed first.
+    void initUI(GLFWwindow* window);
+    // Builds this frame's control panel; nothing when the panel is hidden.
+    void drawUI();
+
+    // Echo every event on standard output; a left press reverses the turning.
+    void onKey(int key, ButtonAction action);
+    void onMouseButton(MouseButton button, ButtonAction action, int x, int y);
+    void onResize(int width, int height);
 
     // Draws one frame and presents it. The argument is not used; the result
     // is always true.

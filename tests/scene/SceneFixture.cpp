@@ -171,6 +171,8 @@ void SceneOnWindow::bringUp(int backend) {
     ASSERT_NE(surface, nullptr);
 
     scene = std::make_unique<Scene>();
+    // The triangle alone; the panel over it has tests of its own.
+    scene->setShowUI(false);
     scene->setDevice(device);
     scene->setQueue(wgpuDeviceGetQueue(device));
     wgpuSurfaceAddRef(surface);

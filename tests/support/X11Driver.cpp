@@ -133,6 +133,30 @@ X11Driver::Rgb X11Driver::pixel(int x, int y) {
     return rgb;
 }
 
+X11Driver::Screenshot X11Driver::screenshot() {
+    const int screen = DefaultScreen(display);
+    Screenshot shot;
+    shot.width = DisplayWidth(display, screen);
+    shot.height = DisplayHeight(display, screen);
+    XImage* image =
+        XGetImage(display, DefaultRootWindow(display), 0, 0, static_cast<unsigned>(shot.width),
+                  static_cast<unsigned>(shot.height), AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        throw std::runtime_error("XGetImage failed");
+    }
+    shot.pixels.reserve(static_cast<size_t>(shot.width * shot.height));
+    for (int y = 0; y < shot.height; ++y) {
+        for (int x = 0; x < shot.width; ++x) {
+            const unsigned long value = XGetPixel(image, x, y);
+            shot.pixels.push_back({static_cast<int>((value & image->red_mask) >> 16),
+                                   static_cast<int>((value & image->green_mask) >> 8),
+                                   static_cast<int>(value & image->blue_mask)});
+        }
+    }
+    XDestroyImage(image);
+    return shot;
+}
+
 void X11Driver::sync() {
     XSync(display, False);
 }

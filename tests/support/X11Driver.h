@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Drives the X server the way a person would, through the XTest extension, and
 // looks at what it shows.
@@ -35,6 +36,15 @@ class X11Driver {
     };
     // The colour of a pixel of the root window as the screen shows it now.
     Rgb pixel(int x, int y);
+
+    // The whole root window as the screen shows it now.
+    struct Screenshot {
+        int width = 0;
+        int height = 0;
+        std::vector<Rgb> pixels;
+        const Rgb& at(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+    };
+    Screenshot screenshot();
 
     void sync();
 

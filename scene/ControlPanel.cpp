@@ -1,0 +1,56 @@
+#include "Scene.h"
+
+#include "Surface.h"
+#include "imgui_impl_glfw.h"
+#include "imgui_impl_wgpu.h"
+
+#include <cstdio>
+
+namespace {
+constexpr int kUiFramesInFlight = 3;
+}
+
+void Scene::initUI(GLFWwindow* window) {
+    IMGUI_CHECKVERSION();
+    ImGui::CreateContext();
+    ImGui::GetIO().IniFilename = nullptr;
+    ImGui::StyleColorsDark();
+    ImGui_ImplGlfw_InitForOther(window, true);
+    ImGui_ImplWGPU_Init(device, kUiFramesInFlight, g_swapChainFormat);
+}
+
+void Scene::drawUI() {
+    if (!showUI) {
+        return;
+    }
+    ImGui_ImplWGPU_NewFrame();
+    ImGui_ImplGlfw_NewFrame();
+    ImGui::NewFrame();
+
+    ImGui::Begin("Tallowick");
+    ImGui::SliderFloat("Rotation speed", &rotationSpeed, 0.0f, 2.0f, "%.3f");
+    ImGui::ColorEdit3("Clear color", &clearColor.x);
+    ImGui::ColorEdit3("Vertex 1", &vertex1Color.x);
+    ImGui::ColorEdit3("Vertex 2", &vertex2Color.x);
+    ImGui::ColorEdit3("Vertex 3", &vertex3Color.x);
+    const float framerate = ImGui::GetIO().Framerate;
+    ImGui::Text("Application average %.3f ms/frame (%.1f FPS)",
+                static_cast<double>(1000.0f / framerate), static_cast<double>(framerate));
+    ImGui::End();
+
+    ImGui::Render();
+}
+
+void Scene::onKey(int key, ButtonAction action) {
+    std::printf("key:%d action:%d\n", key, static_cast<int>(action));
+}
+
+void Scene::onMouseButton(MouseButton button, ButtonAction action, int x, int y) {
+    if (button == MouseButton::Left && action == ButtonAction::Press) {
+        direction = -direction;
+    }
+    std::printf("button:%d action:%d x:%d y:%d\n", static_cast<int>(button),
+                static_cast<int>(action), x, y);
+}
+
+void Scene::onResize(int /*width*/, int /*height*/) {}
