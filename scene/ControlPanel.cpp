@@ -8,7 +8,24 @@
 
 namespace {
 constexpr int kUiFramesInFlight = 3;
+
+// The surface keeps its size whatever the window's, and its picture is
+// stretched over the window. So the UI is laid out on the surface, and the
+// pointer is carried over from window to surface coordinates.
+void mapUiOntoSurface(ImGuiIO& io) {
+    const ImVec2 window = io.DisplaySize;
+    if (window.x <= 0.0f || window.y <= 0.0f) {
+        return;
+    }
+    const ImVec2 surface(static_cast<float>(kSurfaceWidth), static_cast<float>(kSurfaceHeight));
+    if (ImGui::IsMousePosValid(&io.MousePos)) {
+        io.MousePos.x *= surface.x / window.x;
+        io.MousePos.y *= surface.y / window.y;
+    }
+    io.DisplaySize = surface;
+    io.DisplayFramebufferScale = ImVec2(1.0f, 1.0f);
 }
+} // namespace
 
 void Scene::initUI(GLFWwindow* window) {
     IMGUI_CHECKVERSION();
@@ -25,6 +42,7 @@ void Scene::drawUI() {
     }
     ImGui_ImplWGPU_NewFrame();
     ImGui_ImplGlfw_NewFrame();
+    mapUiOntoSurface(ImGui::GetIO());
     ImGui::NewFrame();
 
     ImGui::Begin("Tallowick");
