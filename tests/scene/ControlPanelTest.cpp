@@ -78,19 +78,24 @@ class ControlPanel : public SceneOnWindow {
         x11.movePointer(x, y);
         frames(3);
         x11.key(XK_Control_L, true);
+        frames(2);
         x11.click(1);
         frames(3);
         x11.key(XK_Control_L, false);
-        x11.key(XK_Control_L, true);
-        x11.tap(XK_a);
-        x11.key(XK_Control_L, false);
         frames(2);
         for (unsigned long key : keys) {
-            x11.tap(key);
-            frames(2);
+            press(key);
         }
-        x11.tap(XK_Return);
-        frames(4);
+        press(XK_Return);
+        frames(2);
+    }
+    // The UI reads the keyboard's state once a frame: a key must stay down
+    // for a frame to be seen.
+    void press(unsigned long keysym) {
+        x11.key(keysym, true);
+        frames(2);
+        x11.key(keysym, false);
+        frames(2);
     }
     std::string output() {
         echoed += ::testing::internal::GetCapturedStdout();

@@ -74,12 +74,13 @@ void X11Driver::windowPosition(unsigned long window, int& x, int& y) {
 
 void X11Driver::movePointer(int x, int y) {
     XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
-    XFlush(display);
+    // Synchronous, so the event is queued for its window on return.
+    XSync(display, False);
 }
 
 void X11Driver::button(unsigned int xButton, bool press) {
     XTestFakeButtonEvent(display, xButton, press ? True : False, CurrentTime);
-    XFlush(display);
+    XSync(display, False);
 }
 
 void X11Driver::click(unsigned int xButton) {
@@ -90,7 +91,7 @@ void X11Driver::click(unsigned int xButton) {
 void X11Driver::key(unsigned long keysym, bool press) {
     const KeyCode code = XKeysymToKeycode(display, keysym);
     XTestFakeKeyEvent(display, code, press ? True : False, CurrentTime);
-    XFlush(display);
+    XSync(display, False);
 }
 
 void X11Driver::tap(unsigned long keysym) {
@@ -117,6 +118,11 @@ void X11Driver::resize(unsigned long window, int width, int height) {
 
 void X11Driver::iconify(unsigned long window) {
     XIconifyWindow(display, window, DefaultScreen(display));
+    XFlush(display);
+}
+
+void X11Driver::map(unsigned long window) {
+    XMapWindow(display, window);
     XFlush(display);
 }
 

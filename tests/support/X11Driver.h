@@ -30,6 +30,7 @@ class X11Driver {
     void requestClose(unsigned long window);
     void resize(unsigned long window, int width, int height);
     void iconify(unsigned long window);
+    void map(unsigned long window);
 
     struct Rgb {
         int r, g, b;

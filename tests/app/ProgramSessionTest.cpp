@@ -1,0 +1,256 @@
+#include "Process.h"
+#include "X11Driver.h"
+
+#include <X11/keysym.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+using Rgb = X11Driver::Rgb;
+
+void pause(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+bool near(const Rgb& shown, const Rgb& expected, int tolerance = 3) {
+    return std::abs(shown.r - expected.r) <= tolerance &&
+           std::abs(shown.g - expected.g) <= tolerance &&
+           std::abs(shown.b - expected.b) <= tolerance;
+}
+
+std::string describe(const Rgb& rgb) {
+    return "(" + std::to_string(rgb.r) + "," + std::to_string(rgb.g) + "," + std::to_string(rgb.b) +
+           ")";
+}
+
+const Rgb kClear{115, 140, 153};
+const Rgb kTitleBar{41, 74, 122};
+const Rgb kPanelBody{21, 22, 23};
+
+// Where things sit on screen at start-up, in window coordinates (under Xvfb
+// without a window manager the window sits at the screen's origin).
+constexpr int kSliderX = 100;
+constexpr int kSliderY = 96;
+constexpr int kVertex3BlueX = 233;
+constexpr int kVertex3BlueY = 188;
+constexpr int kEmptyX = 900;
+constexpr int kEmptyY = 300;
+
+bool insidePanel(int x, int y) {
+    return x < 420 && y < 240;
+}
+
+// The angle in degrees, counter-clockwise, by which the triangle's blue apex
+// has turned from straight up, measured on the screen; NaN when it is not in
+// view.
+double apexAngle(const X11Driver::Screenshot& shot) {
+    double sumX = 0.0;
+    double sumY = 0.0;
+    int count = 0;
+    for (int y = 0; y < 720; ++y) {
+        for (int x = 0; x < 1280; ++x) {
+            const Rgb& rgb = shot.at(x, y);
+            if (rgb.b > 200 && rgb.r < 40 && rgb.g < 40 && !insidePanel(x, y)) {
+                sumX += x;
+                sumY += y;
+                ++count;
+            }
+        }
+    }
+    if (count == 0) {
+        return std::nan("");
+    }
+    const double clipX = (sumX / count - 640.0) / 640.0;
+    const double clipY = (360.0 - sumY / count) / 360.0;
+    return std::atan2(-clipX, clipY) * 180.0 / M_PI;
+}
+
+class RunningProgram : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = x11.findWindow("Tallowick", 20000);
+        ASSERT_NE(window, 0u);
+        for (int attempt = 0; attempt < 500 && !near(x11.pixel(5, 5), kClear); ++attempt) {
+            pause(20);
+        }
+        ASSERT_TRUE(near(x11.pixel(5, 5), kClear)) << "no frame presented";
+        pause(200);
+    }
+
+    // Closes the window as a window manager would and returns the exit status.
+    int close() {
+        x11.requestClose(window);
+        return program.wait(20000);
+    }
+
+    // The apex angle's change over a while; positive turns counter-clockwise.
+    double turning(int ms) {
+        const double before = apexAngle(x11.screenshot());
+        pause(ms);
+        return apexAngle(x11.screenshot()) - before;
+    }
+
+    // The UI reads the keyboard's state once a frame: each change must last
+    // a few frames to be seen.
+    void press(unsigned long keysym) {
+        x11.key(keysym, true);
+        pause(80);
+        x11.key(keysym, false);
+        pause(80);
+    }
+
+    // Ctrl+click turns a slider or a colour field into a text field.
+    void typeInto(int x, int y, unsigned long keysym) {
+        x11.movePointer(x, y);
+        pause(80);
+        x11.key(XK_Control_L, true);
+        pause(80);
+        x11.click(1);
+        pause(80);
+        x11.key(XK_Control_L, false);
+        pause(80);
+        press(keysym);
+        press(XK_Return);
+    }
+
+    void clickAt(int x, int y, unsigned int button) {
+        x11.movePointer(x, y);
+        pause(60);
+        x11.click(button);
+        pause(60);
+    }
+
+    ChildProcess program{{TALLOWICK_BINARY}, {}};
+    X11Driver x11;
+    unsigned long window = 0;
+};
+
+std::string line(const std::string& text) {
+    return text + "\n";
+}
+std::string buttonLine(int button, int action, int x, int y) {
+    return line("button:" + std::to_string(button) + " action:" + std::to_string(action) +
+                " x:" + std::to_string(x) + " y:" + std::to_string(y));
+}
+std::string keyLine(int key, int action) {
+    return line("key:" + std::to_string(key) + " action:" + std::to_string(action));
+}
+} // namespace
+
+TEST_F(RunningProgram, StartsWithTheStillTriangleOverTheClearColourUnderThePanel) {
+    const X11Driver::Screenshot shot = x11.screenshot();
+    for (const auto& [x, y] : {std::pair{2, 2}, {1277, 2}, {2, 717}, {1277, 717}}) {
+        EXPECT_TRUE(near(shot.at(x, y), kClear)) << x << "," << y << describe(shot.at(x, y));
+    }
+    EXPECT_TRUE(near(shot.at(150, 640), {248, 4, 3}, 12)) << describe(shot.at(150, 640));
+    EXPECT_TRUE(near(shot.at(1130, 640), {4, 248, 3}, 12)) << describe(shot.at(1130, 640));
+    EXPECT_TRUE(near(shot.at(640, 90), {4, 4, 247}, 12)) << describe(shot.at(640, 90));
+    EXPECT_TRUE(near(shot.at(300, 69), kTitleBar)) << describe(shot.at(300, 69));
+    EXPECT_TRUE(near(shot.at(63, 150), kPanelBody)) << describe(shot.at(63, 150));
+    EXPECT_NEAR(apexAngle(shot), 0.0, 0.5);
+    EXPECT_NEAR(turning(500), 0.0, 0.01) << "the speed starts at 0";
+
+    EXPECT_EQ(close(), 0);
+    EXPECT_EQ(program.output(), "") << "a clean run prints nothing";
+}
+
+TEST_F(RunningProgram, EchoesEveryEventAndALeftPressReversesTheTurning) {
+    std::string expected;
+
+    // Dragging the slider sets a speed; the press on the panel reverses the
+    // turning like any left press, so it now turns clockwise.
+    x11.movePointer(kSliderX, kSliderY);
+    pause(60);
+    x11.button(1, true);
+    for (int x = kSliderX; x <= kSliderX + 40; x += 10) {
+        x11.movePointer(x, kSliderY);
+        pause(40);
+    }
+    x11.button(1, false);
+    expected += buttonLine(0, 1, kSliderX, kSliderY) + buttonLine(0, 0, kSliderX + 40, kSliderY);
+    ASSERT_TRUE(program.waitForOutput(expected, 5000)) << program.output();
+    x11.movePointer(kEmptyX, kEmptyY);
+    EXPECT_LT(turning(1000), -0.2);
+
+    clickAt(kEmptyX, kEmptyY, 1);
+    expected += buttonLine(0, 1, kEmptyX, kEmptyY) + buttonLine(0, 0, kEmptyX, kEmptyY);
+    ASSERT_TRUE(program.waitForOutput(expected, 5000)) << program.output();
+    EXPECT_GT(turning(1000), 0.2);
+
+    clickAt(kEmptyX, kEmptyY, 3);
+    clickAt(kEmptyX, kEmptyY, 2);
+    clickAt(kEmptyX, kEmptyY, 8);
+    expected += buttonLine(1, 1, kEmptyX, kEmptyY) + buttonLine(1, 0, kEmptyX, kEmptyY) +
+                buttonLine(2, 1, kEmptyX, kEmptyY) + buttonLine(2, 0, kEmptyX, kEmptyY) +
+                buttonLine(-1, 1, kEmptyX, kEmptyY) + buttonLine(-1, 0, kEmptyX, kEmptyY);
+    ASSERT_TRUE(program.waitForOutput(expected, 5000)) << program.output();
+    EXPECT_GT(turning(1000), 0.2) << "only a left press reverses";
+
+    // A held key: one press, repeats, one release, all with its key code.
+    x11.key(XK_a, true);
+    pause(1200);
+    x11.key(XK_a, false);
+    ASSERT_TRUE(program.waitForOutput(keyLine(65, 0), 5000)) << program.output();
+    std::string held = program.output().substr(expected.size());
+    EXPECT_EQ(held.rfind(keyLine(65, 1), 0), 0u) << held;
+    held = held.substr(keyLine(65, 1).size());
+    int repeats = 0;
+    while (held.rfind(keyLine(65, 2), 0) == 0) {
+        held = held.substr(keyLine(65, 2).size());
+        ++repeats;
+    }
+    EXPECT_GT(repeats, 0);
+    EXPECT_EQ(held, keyLine(65, 0));
+    expected = program.output();
+
+    // Typing into the panel: every key still reaches the program.
+    typeInto(kSliderX, kSliderY, XK_0);
+    expected += keyLine(341, 1) + buttonLine(0, 1, kSliderX, kSliderY) +
+                buttonLine(0, 0, kSliderX, kSliderY) + keyLine(341, 0) + keyLine(48, 1) +
+                keyLine(48, 0) + keyLine(257, 1) + keyLine(257, 0);
+    ASSERT_TRUE(program.waitForOutput(expected, 5000)) << program.output();
+    x11.movePointer(kEmptyX, kEmptyY);
+    EXPECT_NEAR(turning(500), 0.0, 0.01) << "the typed speed 0 stops the turning";
+
+    EXPECT_EQ(close(), 0);
+    EXPECT_EQ(program.output(), expected);
+}
+
+TEST_F(RunningProgram, AColourEditShowsOnTheTriangle) {
+    typeInto(kVertex3BlueX, kVertex3BlueY, XK_0);
+    x11.movePointer(kEmptyX, kEmptyY);
+    Rgb apex{};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        apex = x11.pixel(640, 90);
+        if (apex.b < 40) {
+            break;
+        }
+        pause(20);
+    }
+    EXPECT_TRUE(near(apex, {4, 4, 4}, 12)) << "the third vertex is black now " << describe(apex);
+    EXPECT_EQ(close(), 0);
+}
+
+TEST_F(RunningProgram, ResizingAndMinimisingChangeNothingAndPrintNothing) {
+    for (const auto& [width, height] : {std::pair{800, 450}, {1600, 900}, {300, 700}}) {
+        x11.resize(window, width, height);
+        pause(300);
+        ASSERT_TRUE(program.running());
+    }
+    x11.resize(window, 1280, 720);
+    x11.iconify(window);
+    pause(500);
+    ASSERT_TRUE(program.running());
+    x11.map(window);
+    pause(500);
+    EXPECT_TRUE(near(x11.pixel(2, 2), kClear)) << describe(x11.pixel(2, 2));
+    EXPECT_TRUE(near(x11.pixel(300, 69), kTitleBar)) << describe(x11.pixel(300, 69));
+    EXPECT_EQ(close(), 0);
+    EXPECT_EQ(program.output(), "");
+}
