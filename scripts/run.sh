@@ -14,7 +14,7 @@ scripts/with-xvfb.sh bash -c '
   "$1" & pid=$!
   sleep "${TALLOWICK_SCREENSHOT_DELAY:-5}"
   import -window root "$2"
-  xdotool search --name "^Tallowick$" windowclose 2>/dev/null || kill "$pid"
+  "$3" Tallowick || kill "$pid"
   wait "$pid"
-' _ "$binary" "$screenshot"
+' _ "$binary" "$screenshot" "${BUILD_DIR:-build}/tests/close-window"
 echo "Screenshot: $screenshot"
