@@ -128,15 +128,11 @@ void Scene::createPipelineAndBuffers() {
     vertDesc.attributeCount = 2;
     vertDesc.attributes = vertAttrs;
 
-    WGPUBlendState blendDesc{};
-    blendDesc.color.operation = WGPUBlendOperation_Add;
-    blendDesc.color.srcFactor = WGPUBlendFactor_SrcAlpha;
-    blendDesc.color.dstFactor = WGPUBlendFactor_OneMinusSrcAlpha;
-    blendDesc.alpha = blendDesc.color;
-
+    // The fragment program writes an alpha of 1, so the triangle replaces
+    // what is under it: no blending, and no read of the target per pixel.
     WGPUColorTargetState colorDesc{};
     colorDesc.format = g_swapChainFormat;
-    colorDesc.blend = &blendDesc;
+    colorDesc.blend = nullptr;
     colorDesc.writeMask = WGPUColorWriteMask_All;
 
     WGPUFragmentState fragStage{};
