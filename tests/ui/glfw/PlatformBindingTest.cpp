@@ -28,6 +28,11 @@ struct Fakes {
     int failingShape = 0;
     std::map<GLFWcursor*, int> shapes;
     GLFWcursor* lastCursor = nullptr;
+    // What the binding asked GLFW about the window, or set on it.
+    int sizeQueries = 0;
+    int focusQueries = 0;
+    int cursorQueries = 0;
+    int cursorSettings = 0;
 } g_fakes;
 
 template <typename F> F real(const char* name) {
@@ -36,6 +41,9 @@ template <typename F> F real(const char* name) {
 } // namespace
 
 extern "C" int glfwGetWindowAttrib(GLFWwindow* window, int attrib) {
+    if (attrib == GLFW_FOCUSED) {
+        ++g_fakes.focusQueries;
+    }
     const int value = real<int (*)(GLFWwindow*, int)>("glfwGetWindowAttrib")(window, attrib);
     return attrib == GLFW_FOCUSED && g_fakes.unfocused ? 0 : value;
 }
@@ -43,11 +51,20 @@ extern "C" double glfwGetTime() {
     return g_fakes.time >= 0.0 ? g_fakes.time : real<double (*)()>("glfwGetTime")();
 }
 extern "C" void glfwGetWindowSize(GLFWwindow* window, int* w, int* h) {
+    ++g_fakes.sizeQueries;
     real<void (*)(GLFWwindow*, int*, int*)>("glfwGetWindowSize")(window, w, h);
     if (g_fakes.windowW >= 0) {
         *w = g_fakes.windowW;
         *h = g_fakes.windowH;
     }
+}
+extern "C" void glfwGetFramebufferSize(GLFWwindow* window, int* w, int* h) {
+    ++g_fakes.sizeQueries;
+    real<void (*)(GLFWwindow*, int*, int*)>("glfwGetFramebufferSize")(window, w, h);
+}
+extern "C" void glfwGetCursorPos(GLFWwindow* window, double* x, double* y) {
+    ++g_fakes.cursorQueries;
+    real<void (*)(GLFWwindow*, double*, double*)>("glfwGetCursorPos")(window, x, y);
 }
 extern "C" GLFWcursor* glfwCreateStandardCursor(int shape) {
     // An invalid shape makes GLFW fail and report an error.
@@ -58,6 +75,7 @@ extern "C" GLFWcursor* glfwCreateStandardCursor(int shape) {
 }
 extern "C" void glfwSetCursor(GLFWwindow* window, GLFWcursor* cursor) {
     g_fakes.lastCursor = cursor;
+    ++g_fakes.cursorSettings;
     real<void (*)(GLFWwindow*, GLFWcursor*)>("glfwSetCursor")(window, cursor);
 }
 
@@ -197,11 +215,11 @@ TEST_F(PlatformBinding, MousePositionOnlyWhileFocusedAndMovedOnRequest) {
     ImGui_ImplGlfw_InitForOther(window, true);
     ImGui_ImplGlfw_NewFrame();
     EXPECT_EQ(io().MousePos.x, 100.0f);
-    g_fakes.unfocused = true;
+    ImGui_ImplGlfw_WindowFocusCallback(window, GLFW_FALSE);
     ImGui_ImplGlfw_NewFrame();
     EXPECT_EQ(io().MousePos.x, -FLT_MAX);
 
-    g_fakes.unfocused = false;
+    ImGui_ImplGlfw_WindowFocusCallback(window, GLFW_TRUE);
     io().MousePos = ImVec2(123.0f, 45.0f);
     io().WantSetMousePos = true;
     ImGui_ImplGlfw_NewFrame();
@@ -210,6 +228,81 @@ TEST_F(PlatformBinding, MousePositionOnlyWhileFocusedAndMovedOnRequest) {
     glfwGetCursorPos(window, &x, &y);
     EXPECT_EQ(x, 123.0);
     EXPECT_EQ(y, 45.0);
+    io().WantSetMousePos = false;
+    settle();
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().MousePos.x, 123.0f) << "GLFW reports no event for the move it made";
+    EXPECT_EQ(io().MousePos.y, 45.0f);
+}
+
+TEST_F(PlatformBinding, ThePointerFollowsMotionAndIsUnknownOutsideWithNoButtonHeld) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    x11.movePointer(200, 150);
+    settle();
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().MousePos.x, 200.0f);
+    EXPECT_EQ(io().MousePos.y, 150.0f);
+
+    x11.movePointer(900, 600); // outside the 640 x 480 window
+    settle();
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().MousePos.x, -FLT_MAX);
+    x11.movePointer(300, 200);
+    settle();
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().MousePos.x, 300.0f);
+    EXPECT_EQ(io().MousePos.y, 200.0f);
+
+    // A held button keeps the window receiving moves, so the last one stands.
+    x11.button(1, true);
+    settle();
+    ImGui_ImplGlfw_CursorEnterCallback(window, GLFW_FALSE);
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().MousePos.x, 300.0f);
+    x11.button(1, false);
+    settle();
+}
+
+TEST_F(PlatformBinding, WithItsCallbacksAFrameAsksGlfwNothingAboutTheWindow) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    g_fakes.sizeQueries = g_fakes.focusQueries = g_fakes.cursorQueries = 0;
+    g_fakes.cursorSettings = 0;
+    for (int frame = 0; frame < 3; ++frame) {
+        ImGui::SetMouseCursor(ImGuiMouseCursor_Arrow);
+        ImGui_ImplGlfw_NewFrame();
+    }
+    EXPECT_EQ(g_fakes.sizeQueries, 0);
+    EXPECT_EQ(g_fakes.focusQueries, 0);
+    EXPECT_EQ(g_fakes.cursorQueries, 0);
+    EXPECT_EQ(g_fakes.cursorSettings, 1) << "the cursor is set when it changes";
+    ImGui::SetMouseCursor(ImGuiMouseCursor_Hand);
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(g_fakes.cursorSettings, 2);
+
+    // A real resize reaches the frame through GLFW's events.
+    glfwSetWindowSize(window, 500, 300);
+    settle();
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().DisplaySize.x, 500.0f);
+    EXPECT_EQ(io().DisplaySize.y, 300.0f);
+    EXPECT_EQ(io().DisplayFramebufferScale.x, 1.0f);
+}
+
+TEST_F(PlatformBinding, WithoutItsCallbacksTheBindingAsksGlfwEveryFrame) {
+    ImGui_ImplGlfw_InitForOther(window, false);
+    g_fakes.sizeQueries = g_fakes.focusQueries = g_fakes.cursorQueries = 0;
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(g_fakes.sizeQueries, 2);
+    EXPECT_EQ(g_fakes.focusQueries, 1);
+    EXPECT_EQ(g_fakes.cursorQueries, 1);
+    EXPECT_EQ(io().MousePos.x, 100.0f);
+    g_fakes.unfocused = true;
+    g_fakes.windowW = 320;
+    g_fakes.windowH = 160;
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().MousePos.x, -FLT_MAX);
+    EXPECT_EQ(io().DisplaySize.x, 320.0f);
+    EXPECT_EQ(io().DisplayFramebufferScale.y, 3.0f);
 }
 
 TEST_F(PlatformBinding, TimeStepStartsAtOneSixtiethThenFollowsTheClockAndStaysPositive) {
@@ -230,13 +323,15 @@ TEST_F(PlatformBinding, TimeStepStartsAtOneSixtiethThenFollowsTheClockAndStaysPo
 
 TEST_F(PlatformBinding, DisplaySizeAndAScaleThatSurvivesAnEmptySide) {
     ImGui_ImplGlfw_InitForOther(window, true);
-    g_fakes.windowW = 320;
-    g_fakes.windowH = 160;
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().DisplaySize.x, 640.0f);
+    EXPECT_EQ(io().DisplaySize.y, 480.0f);
+    ImGui_ImplGlfw_WindowSizeCallback(window, 320, 160);
     ImGui_ImplGlfw_NewFrame();
     EXPECT_EQ(io().DisplaySize.x, 320.0f);
     EXPECT_EQ(io().DisplayFramebufferScale.x, 2.0f);
     EXPECT_EQ(io().DisplayFramebufferScale.y, 3.0f);
-    g_fakes.windowW = 0;
+    ImGui_ImplGlfw_WindowSizeCallback(window, 0, 160);
     ImGui_ImplGlfw_NewFrame();
     EXPECT_EQ(io().DisplaySize.x, 0.0f);
     EXPECT_EQ(io().DisplayFramebufferScale.y, 3.0f);
