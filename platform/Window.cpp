@@ -10,7 +10,18 @@
 
 namespace {
 NativeWindow g_nativeWindow;
+
+// The framebuffer's size as GLFW's events last reported it. The event loop
+// reads it every pass: asking GLFW would be a round trip to the X server,
+// which waits behind the pixels of every frame presented before it.
+int g_framebufferWidth = 0;
+int g_framebufferHeight = 0;
+
+void onFramebufferSize(GLFWwindow* /*window*/, int width, int height) {
+    g_framebufferWidth = width;
+    g_framebufferHeight = height;
 }
+} // namespace
 
 void onGlfwError(int code, const char* description) {
     std::printf("GLFW [%d]: %s", code, description);
@@ -29,6 +40,10 @@ void* Window::create() {
         return nullptr;
     }
     g_nativeWindow = nativeWindowOf(glfwWindow);
+    // GLFW's own idea of the size until its first event says otherwise.
+    g_framebufferWidth = kWindowWidth;
+    g_framebufferHeight = kWindowHeight;
+    glfwSetFramebufferSizeCallback(glfwWindow, onFramebufferSize);
     return &g_nativeWindow;
 }
 
@@ -54,9 +69,8 @@ void Window::run(FrameCallback frame) {
     while (!glfwWindowShouldClose(glfwWindow)) {
         glfwPollEvents();
         if (g_resizeCallback != nullptr) {
-            int polledWidth = 0;
-            int polledHeight = 0;
-            glfwGetFramebufferSize(glfwWindow, &polledWidth, &polledHeight);
+            const int polledWidth = g_framebufferWidth;
+            const int polledHeight = g_framebufferHeight;
             if (polledWidth != width && polledHeight != height) {
                 g_resizeCallback(polledWidth, polledHeight);
             }

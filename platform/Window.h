@@ -27,6 +27,9 @@ class Window {
     void setResizeCallback(ResizeCallback callback);
 
     void show();
+    // Until the window should close: polls events, hands the resize callback
+    // (when set) the framebuffer size GLFW's events last reported, and runs
+    // the frame.
     void run(FrameCallback frame);
     void destroy();
 

@@ -7,7 +7,9 @@
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -88,25 +90,49 @@ TEST_F(EventLoop, ResizeCallbackRunsOnEveryPassWithTheUnchangedSize) {
 
 TEST_F(EventLoop, ResizeNeedsBothDimensionsToDifferFromZero) {
     window.setResizeCallback(recordResize);
-    g_interpose.fakeFramebufferSize = true;
-    const std::pair<int, int> polled[] = {{0, 0}, {640, 0}, {0, 480}, {640, 480}};
+    // The size reaches the loop through GLFW's framebuffer-size event; the
+    // window's own handler is handed made-up sizes.
+    GLFWwindow* glfwWindow = window.getGlfwWindow();
+    const GLFWframebuffersizefun sizeEvent = glfwSetFramebufferSizeCallback(glfwWindow, nullptr);
+    ASSERT_NE(sizeEvent, nullptr);
+    glfwSetFramebufferSizeCallback(glfwWindow, sizeEvent);
+    const std::pair<int, int> reported[] = {{0, 0}, {640, 0}, {0, 480}, {640, 480}};
     g_onFrame = [&] {
         const size_t pass = g_frameArguments.size();
         if (pass == 4) {
-            glfwSetWindowShouldClose(window.getGlfwWindow(), GLFW_TRUE);
+            glfwSetWindowShouldClose(glfwWindow, GLFW_TRUE);
             return;
         }
-        g_interpose.fakeWidth = polled[pass].first;
-        g_interpose.fakeHeight = polled[pass].second;
+        sizeEvent(glfwWindow, reported[pass].first, reported[pass].second);
     };
-    g_interpose.fakeWidth = 0;
-    g_interpose.fakeHeight = 0;
+    sizeEvent(glfwWindow, 0, 0);
     window.run(recordFrame);
-    // The four passes polled 0x0, 640x0, 0x480 and 640x480 in turn.
+    // The four passes saw 0x0, 640x0, 0x480 and 640x480 in turn.
     EXPECT_EQ(g_frameArguments.size(), 4u);
     ASSERT_EQ(g_resizes.size(), 1u);
     EXPECT_EQ(g_resizes[0], std::make_pair(640, 480));
-    EXPECT_EQ(g_interpose.framebufferSizeQueries, 4);
+    EXPECT_EQ(g_interpose.framebufferSizeQueries, 0) << "a pass asks the X server nothing";
+}
+
+TEST_F(EventLoop, ARealResizeReachesTheResizeCallback) {
+    window.setResizeCallback(recordResize);
+    const auto start = std::chrono::steady_clock::now();
+    g_onFrame = [this, start] {
+        if (g_frameArguments.size() == 1) {
+            glfwSetWindowSize(window.getGlfwWindow(), 800, 600);
+        }
+        if (!g_resizes.empty() && g_resizes.back() == std::make_pair(800, 600)) {
+            glfwSetWindowShouldClose(window.getGlfwWindow(), GLFW_TRUE);
+        } else if (std::chrono::steady_clock::now() - start > std::chrono::seconds(10)) {
+            ADD_FAILURE() << "no resize event";
+            glfwSetWindowShouldClose(window.getGlfwWindow(), GLFW_TRUE);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
+    window.run(recordFrame);
+    ASSERT_FALSE(g_resizes.empty());
+    EXPECT_EQ(g_resizes.front(), std::make_pair(1280, 720));
+    EXPECT_EQ(g_resizes.back(), std::make_pair(800, 600));
 }
 
 TEST_F(EventLoop, WithoutResizeCallbackTheSizeIsNeverQueried) {
