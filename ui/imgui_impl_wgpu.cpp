@@ -659,6 +659,16 @@ void ImGui_ImplWGPU_RenderDrawData(ImDrawData* draw_data, WGPURenderPassEncoder 
                 continue;
             }
 
+            // A command draws indices of its own list, counted from a vertex
+            // of its own list. One that reaches past them (the UI library
+            // makes none) is skipped: the device would reject the whole frame
+            // for indices past the buffer, or it would draw another list's.
+            if (static_cast<uint64_t>(pcmd->IdxOffset) + pcmd->ElemCount >
+                    static_cast<uint64_t>(cmd_list->IdxBuffer.Size) ||
+                (pcmd->ElemCount > 0 &&
+                 pcmd->VtxOffset >= static_cast<unsigned int>(cmd_list->VtxBuffer.Size)))
+                continue;
+
             // The scissor must lie within the render target, which the
             // viewport already requires of the display rectangle: clip to it,
             // and skip a command that is left with nothing to draw.
