@@ -41,13 +41,35 @@ void onGlfwKey(GLFWwindow* /*window*/, int key, int /*scancode*/, int action, in
     g_keyCallback(key, toButtonAction(action));
 }
 
+namespace {
+// The pointer's position as GLFW's events last reported it. GLFW reports the
+// events of a pass in the order they happened, so a button event is echoed
+// with the position it happened at; asking GLFW would give the position at
+// the time of asking, after any later moves.
+bool g_cursorKnown = false;
+double g_cursorX = 0.0;
+double g_cursorY = 0.0;
+} // namespace
+
+void onGlfwCursorPos(GLFWwindow* /*window*/, double x, double y) {
+    g_cursorKnown = true;
+    g_cursorX = x;
+    g_cursorY = y;
+}
+
+void forgetCursorPos() {
+    g_cursorKnown = false;
+}
+
 void onGlfwMouseButton(GLFWwindow* window, int button, int action, int /*mods*/) {
     if (g_mouseButtonCallback == nullptr) {
         return;
     }
-    double xpos = 0.0;
-    double ypos = 0.0;
-    glfwGetCursorPos(window, &xpos, &ypos);
+    double xpos = g_cursorX;
+    double ypos = g_cursorY;
+    if (!g_cursorKnown) {
+        glfwGetCursorPos(window, &xpos, &ypos);
+    }
     // Truncation toward zero: 10.9 becomes 10 and -0.5 becomes 0.
     const int y = static_cast<int>(ypos);
     const int x = static_cast<int>(xpos);

@@ -30,3 +30,9 @@ struct GLFWwindow;
 // GLFW callbacks that forward to the callbacks stored by the Window setters.
 void onGlfwKey(GLFWwindow* window, int key, int scancode, int action, int mods);
 void onGlfwMouseButton(GLFWwindow* window, int button, int action, int mods);
+// Keeps the pointer's position from GLFW's events: a mouse-button event is
+// echoed with the position the last of them reported, or, before the first,
+// with the position GLFW gives when asked.
+void onGlfwCursorPos(GLFWwindow* window, double x, double y);
+// Forgets the kept position, for a new window.
+void forgetCursorPos();

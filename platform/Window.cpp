@@ -40,6 +40,7 @@ void* Window::create() {
         return nullptr;
     }
     g_nativeWindow = nativeWindowOf(glfwWindow);
+    forgetCursorPos();
     // GLFW's own idea of the size until its first event says otherwise.
     g_framebufferWidth = kWindowWidth;
     g_framebufferHeight = kWindowHeight;
@@ -55,6 +56,7 @@ void Window::setKeyCallback(KeyCallback callback) {
 void Window::setMouseButtonCallback(MouseButtonCallback callback) {
     g_mouseButtonCallback = callback;
     glfwSetMouseButtonCallback(glfwWindow, onGlfwMouseButton);
+    glfwSetCursorPosCallback(glfwWindow, onGlfwCursorPos);
 }
 
 void Window::setResizeCallback(ResizeCallback callback) {

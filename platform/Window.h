@@ -23,6 +23,8 @@ class Window {
     WGPUSurface createSwapChain(WGPUDevice device);
 
     void setKeyCallback(KeyCallback callback);
+    // Also follows the pointer through GLFW's events, so that each button
+    // event carries the position it happened at.
     void setMouseButtonCallback(MouseButtonCallback callback);
     void setResizeCallback(ResizeCallback callback);
 

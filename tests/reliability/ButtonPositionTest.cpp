@@ -1,0 +1,64 @@
+// Found by the input storm: a mouse button's echo carried the pointer's
+// position at the time the program handled the event, after any later moves,
+// not where the button went down or up.
+
+#include "NativeHandle.h"
+#include "Window.h"
+
+#include "X11Driver.h"
+
+#include <GLFW/glfw3.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <vector>
+
+namespace {
+struct Press {
+    ButtonAction action;
+    int x;
+    int y;
+};
+std::vector<Press> g_presses;
+
+void record(MouseButton, ButtonAction action, int x, int y) {
+    g_presses.push_back({action, x, y});
+}
+
+TEST(ButtonPosition, IsWhereThePointerWasWhenTheButtonWent) {
+    g_presses.clear();
+    Window window;
+    ASSERT_NE(window.create(), nullptr);
+    window.setMouseButtonCallback(record);
+    window.show();
+    X11Driver x11;
+    int left = 0;
+    int top = 0;
+    x11.windowPosition(nativeWindowOf(window.getGlfwWindow()).window, left, top);
+    x11.movePointer(left + 640, top + 360);
+    for (int i = 0; i < 10; ++i) {
+        glfwWaitEventsTimeout(0.02);
+    }
+
+    // All of it is waiting for the program when it next looks.
+    x11.movePointer(left + 100, top + 200);
+    x11.button(1, true);
+    x11.movePointer(left + 300, top + 400);
+    x11.button(1, false);
+    x11.movePointer(left + 500, top + 600);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (g_presses.size() < 2 && std::chrono::steady_clock::now() < deadline) {
+        glfwWaitEventsTimeout(0.05);
+    }
+
+    ASSERT_EQ(g_presses.size(), 2u);
+    EXPECT_EQ(g_presses[0].action, ButtonAction::Press);
+    EXPECT_EQ(g_presses[0].x, 100);
+    EXPECT_EQ(g_presses[0].y, 200);
+    EXPECT_EQ(g_presses[1].action, ButtonAction::Release);
+    EXPECT_EQ(g_presses[1].x, 300);
+    EXPECT_EQ(g_presses[1].y, 400);
+    window.destroy();
+    glfwTerminate();
+}
+} // namespace
