@@ -4,6 +4,9 @@
 
 #include <GLFW/glfw3.h>
 
+#include <climits>
+#include <cmath>
+
 KeyCallback g_keyCallback = nullptr;
 MouseButtonCallback g_mouseButtonCallback = nullptr;
 ResizeCallback g_resizeCallback = nullptr;
@@ -51,6 +54,22 @@ double g_cursorX = 0.0;
 double g_cursorY = 0.0;
 } // namespace
 
+// Truncation toward zero: 10.9 becomes 10 and -0.5 becomes 0. GLFW's
+// positions are unbounded (a disabled cursor's keeps counting), so one beyond
+// an int's range becomes its nearest end, and one that is not a number 0.
+int toEchoCoordinate(double value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    if (value >= static_cast<double>(INT_MAX)) {
+        return INT_MAX;
+    }
+    if (value <= static_cast<double>(INT_MIN)) {
+        return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
 void onGlfwCursorPos(GLFWwindow* /*window*/, double x, double y) {
     g_cursorKnown = true;
     g_cursorX = x;
@@ -70,8 +89,7 @@ void onGlfwMouseButton(GLFWwindow* window, int button, int action, int /*mods*/)
     if (!g_cursorKnown) {
         glfwGetCursorPos(window, &xpos, &ypos);
     }
-    // Truncation toward zero: 10.9 becomes 10 and -0.5 becomes 0.
-    const int y = static_cast<int>(ypos);
-    const int x = static_cast<int>(xpos);
+    const int y = toEchoCoordinate(ypos);
+    const int x = toEchoCoordinate(xpos);
     g_mouseButtonCallback(toMouseButton(button), toButtonAction(action), x, y);
 }

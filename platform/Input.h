@@ -30,6 +30,9 @@ struct GLFWwindow;
 // GLFW callbacks that forward to the callbacks stored by the Window setters.
 void onGlfwKey(GLFWwindow* window, int key, int scancode, int action, int mods);
 void onGlfwMouseButton(GLFWwindow* window, int button, int action, int mods);
+// A position as an echo carries it: truncated toward zero, limited to the
+// range of an int, 0 for one that is not a number.
+int toEchoCoordinate(double value);
 // Keeps the pointer's position from GLFW's events: a mouse-button event is
 // echoed with the position the last of them reported, or, before the first,
 // with the position GLFW gives when asked.

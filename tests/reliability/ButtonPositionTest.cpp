@@ -2,6 +2,7 @@
 // position at the time the program handled the event, after any later moves,
 // not where the button went down or up.
 
+#include "Input.h"
 #include "NativeHandle.h"
 #include "Window.h"
 
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <climits>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -58,6 +61,38 @@ TEST(ButtonPosition, IsWhereThePointerWasWhenTheButtonWent) {
     EXPECT_EQ(g_presses[1].action, ButtonAction::Release);
     EXPECT_EQ(g_presses[1].x, 300);
     EXPECT_EQ(g_presses[1].y, 400);
+    window.destroy();
+    glfwTerminate();
+}
+} // namespace
+
+namespace {
+// Found by the fuzz target for GLFW's events: a position beyond an int's range
+// (GLFW's positions are doubles without bounds) was converted to an int
+// regardless, which is undefined.
+TEST(ButtonPosition, FarOffPositionsAreHeldToTheRangeOfAnInt) {
+    g_presses.clear();
+    Window window;
+    ASSERT_NE(window.create(), nullptr);
+    window.setMouseButtonCallback(record);
+    GLFWwindow* w = window.getGlfwWindow();
+    const double far = 1.03834e+222;
+    const double positions[][2] = {{far, -far},
+                                   {2147483647.5, -2147483648.5},
+                                   {10.9, -0.5},
+                                   {std::nan(""), -7.9},
+                                   {-2147483648.0, 0.0}};
+    for (const auto& position : positions) {
+        onGlfwCursorPos(w, position[0], position[1]);
+        onGlfwMouseButton(w, GLFW_MOUSE_BUTTON_LEFT, GLFW_PRESS, 0);
+    }
+    ASSERT_EQ(g_presses.size(), 5u);
+    const int expected[][2] = {
+        {INT_MAX, INT_MIN}, {INT_MAX, INT_MIN}, {10, 0}, {0, -7}, {INT_MIN, 0}};
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(g_presses[i].x, expected[i][0]) << i;
+        EXPECT_EQ(g_presses[i].y, expected[i][1]) << i;
+    }
     window.destroy();
     glfwTerminate();
 }
