@@ -6,7 +6,6 @@
 #include "Surface.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 constexpr uint64_t kVertexBufferSize = 60;
@@ -176,10 +175,6 @@ void Scene::createPipelineAndBuffers() {
     vertexBuffer = createBuffer(vertData, kVertexBufferSize, WGPUBufferUsage_Vertex);
     indexBuffer = createBuffer(indxData, kIndexBufferSize, WGPUBufferUsage_Index);
     uniformBuffer = createBuffer(&rotationDegrees, kUniformBufferSize, WGPUBufferUsage_Uniform);
-    static_assert(sizeof(uploadedVertices) == sizeof(vertData), "the vertex buffer's bytes");
-    std::memcpy(uploadedVertices, vertData, sizeof(vertData));
-    uploadedRotation = rotationDegrees;
-    uploadsKnown = true;
 
     WGPUBindGroupEntry bgEntry{};
     bgEntry.binding = 0;
@@ -247,17 +242,11 @@ bool Scene::render(double /*time*/) {
     return true;
 }
 
-// Advances the rotation, uploads this frame's angle and vertex colours where
-// they differ from what the buffers hold (the queue writes land before the
-// submission that reads them) and draws.
+// Advances the rotation, uploads this frame's angle and vertex colours (the
+// queue writes land before the submission that reads them) and draws.
 void Scene::recordTriangle(WGPURenderPassEncoder pass) {
     rotationDegrees = advanceRotation(rotationDegrees, rotationSpeed, direction);
-    // Compared bit for bit: the buffer must hold exactly these bytes.
-    if (!uploadsKnown ||
-        std::memcmp(&rotationDegrees, &uploadedRotation, sizeof(rotationDegrees)) != 0) {
-        wgpuQueueWriteBuffer(queue, uniformBuffer, 0, &rotationDegrees, sizeof(rotationDegrees));
-        uploadedRotation = rotationDegrees;
-    }
+    wgpuQueueWriteBuffer(queue, uniformBuffer, 0, &rotationDegrees, sizeof(rotationDegrees));
 
     const float vertData[] = {
         -0.8f, -0.8f, vertex1Color.x, vertex1Color.y, vertex1Color.z,
@@ -265,10 +254,7 @@ void Scene::recordTriangle(WGPURenderPassEncoder pass) {
         -0.0f, 0.8f,  vertex3Color.x, vertex3Color.y, vertex3Color.z,
     };
     static_assert(sizeof(vertData) == kVertexBufferSize, "three 20-byte vertices");
-    if (!uploadsKnown || std::memcmp(vertData, uploadedVertices, sizeof(vertData)) != 0) {
-        wgpuQueueWriteBuffer(queue, vertexBuffer, 0, vertData, sizeof(vertData));
-        std::memcpy(uploadedVertices, vertData, sizeof(vertData));
-    }
+    wgpuQueueWriteBuffer(queue, vertexBuffer, 0, vertData, sizeof(vertData));
 
     wgpuRenderPassEncoderSetPipeline(pass, pipeline);
     wgpuRenderPassEncoderSetBindGroup(pass, 0, bindGroup, 0, nullptr);

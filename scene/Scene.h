@@ -95,10 +95,4 @@ class Scene {
     WGPUSurface swapChain = nullptr;
     std::string vertexShaderSource;
     std::string fragmentShaderSource;
-    // What the uniform and vertex buffers hold once createPipelineAndBuffers
-    // has filled them, so that a frame writes only what changed: each write is
-    // a copy the GPU must make, and heap work in the WebGPU library.
-    bool uploadsKnown = false;
-    float uploadedRotation = 0.0f;
-    float uploadedVertices[15] = {};
 };
