@@ -278,7 +278,7 @@ void CreateFontTexture() {
     sampler_desc.addressModeW = WGPUAddressMode_Repeat;
     sampler_desc.magFilter = WGPUFilterMode_Linear;
     sampler_desc.minFilter = WGPUFilterMode_Linear;
-    sampler_desc.mipmapFilter = WGPUMipmapFilterMode_Nearest;
+    sampler_desc.mipmapFilter = WGPUMipmapFilterMode_Linear;
     sampler_desc.lodMinClamp = 0.0f;
     sampler_desc.lodMaxClamp = 0.0f;
     sampler_desc.compare = WGPUCompareFunction_Undefined;
