@@ -128,11 +128,15 @@ void Scene::createPipelineAndBuffers() {
     vertDesc.attributeCount = 2;
     vertDesc.attributes = vertAttrs;
 
-    // The fragment program writes an alpha of 1, so the triangle replaces
-    // what is under it: no blending, and no read of the target per pixel.
+    WGPUBlendState blendDesc{};
+    blendDesc.color.operation = WGPUBlendOperation_Add;
+    blendDesc.color.srcFactor = WGPUBlendFactor_SrcAlpha;
+    blendDesc.color.dstFactor = WGPUBlendFactor_OneMinusSrcAlpha;
+    blendDesc.alpha = blendDesc.color;
+
     WGPUColorTargetState colorDesc{};
     colorDesc.format = g_swapChainFormat;
-    colorDesc.blend = nullptr;
+    colorDesc.blend = &blendDesc;
     colorDesc.writeMask = WGPUColorWriteMask_All;
 
     WGPUFragmentState fragStage{};
