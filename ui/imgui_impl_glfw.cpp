@@ -357,6 +357,9 @@ void ImGui_ImplGlfw_NewFrame() {
         glfwGetWindowSize(g_Window, &w, &h);
         glfwGetFramebufferSize(g_Window, &display_w, &display_h);
     }
+    // Dear ImGui stops the program on a negative size; none is a window's.
+    w = w > 0 ? w : 0;
+    h = h > 0 ? h : 0;
     io.DisplaySize = ImVec2(static_cast<float>(w), static_cast<float>(h));
     if (w > 0 && h > 0) {
         io.DisplayFramebufferScale = ImVec2(static_cast<float>(display_w) / static_cast<float>(w),

@@ -679,7 +679,12 @@ void ImGui_ImplWGPU_RenderDrawData(ImDrawData* draw_data, WGPURenderPassEncoder 
             if (right <= left || bottom <= top)
                 continue;
 
+            // Without a texture there is nothing to sample: the device would
+            // reject the bind group, and the whole frame with it. The UI
+            // library makes no such command; an image given no texture does.
             const ImTextureID tex_id = pcmd->GetTexID();
+            if (tex_id == nullptr)
+                continue;
             const ImGuiID tex_id_hash = TextureKey(tex_id);
             WGPUBindGroup bind_group =
                 static_cast<WGPUBindGroup>(g_resources.ImageBindGroupCache.GetVoidPtr(tex_id_hash));

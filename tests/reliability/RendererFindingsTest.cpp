@@ -67,4 +67,20 @@ TEST_F(MalformedDrawData, CommandsReachingPastTheirListsIndicesOrVerticesAreSkip
     EXPECT_EQ(draw(data), (Draws{{12, 0, 0}, {6, 24, 22}, {6, 30, 27}}));
 }
 
+// Found as: "Binding entry textureView not set", the bind group for a command
+// with no texture (an image given none) rejected, and with it the frame.
+TEST_F(MalformedDrawData, CommandsWithoutATextureAreSkipped) {
+    UserTexture image(*gpu_, 8, 8);
+    TestDrawData data(ImVec2(0, 0), ImVec2(320, 200));
+    ImDrawList& list = data.addList();
+    addGeometry(list, 3, 3, kWhole, font());
+    addGeometry(list, 3, 3, kWhole, nullptr);
+    addGeometry(list, 3, 3, kWhole, image.view);
+    EXPECT_EQ(draw(data), (Draws{{3, 0, 0}, {3, 6, 0}}));
+    // Nor is anything kept for it.
+    for (const ImGui_ImplWGPU_DiagnosticCacheEntry& entry :
+         ImGui_ImplWGPU_GetDiagnostics().ImageBindGroupCache)
+        EXPECT_NE(entry.Key, textureKey(nullptr));
+}
+
 } // namespace
