@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds Tallowick and every test with AddressSanitizer, LeakSanitizer and
+# UndefinedBehaviorSanitizer into ${SANITIZE_BUILD_DIR:-build-sanitize} and runs
+# the whole test suite there. Any sanitizer report fails the test it came from.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir="${SANITIZE_BUILD_DIR:-build-sanitize}"
+BUILD_DIR="$build_dir" CMAKE_ARGS="-DTALLOWICK_SANITIZE=ON -DTALLOWICK_BUILD_BENCH=OFF" \
+  scripts/build.sh
+. tests/sanitizers/options.sh
+TALLOWICK_FORCE_XVFB=1 scripts/with-xvfb.sh \
+  ctest --test-dir "$build_dir" --output-on-failure --timeout 600 ${CTEST_ARGS:-}
