@@ -17,7 +17,7 @@
 
 namespace {
 
-// Opcodes, decorations and enumerants of the SPIR-V specification used here.
+// The SPIR-V opcodes, decorations and enumerants these tests read.
 enum : uint32_t {
     OpSource = 3,
     OpName = 5,
