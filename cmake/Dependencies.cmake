@@ -15,6 +15,7 @@ set_target_properties(dawn PROPERTIES
 
 # --- GLFW ---------------------------------------------------------------------
 find_package(glfw3 3.3 REQUIRED)
+find_package(X11 REQUIRED)
 
 # --- Dear ImGui: core objects only -------------------------------------------
 # The distribution's libimgui.a also carries ready-made platform and renderer

@@ -11,3 +11,21 @@ NativeWindow nativeWindowOf(GLFWwindow* window) {
     native.window = glfwGetX11Window(window);
     return native;
 }
+
+namespace {
+XErrorHandler g_previousErrorHandler = nullptr;
+
+int ignoreGoneWindows(Display* display, XErrorEvent* event) {
+    if (event->error_code == BadDrawable || event->error_code == BadWindow) {
+        return 0;
+    }
+    return g_previousErrorHandler != nullptr ? g_previousErrorHandler(display, event) : 0;
+}
+} // namespace
+
+void ignoreErrorsAboutGoneWindows() {
+    XErrorHandler previous = XSetErrorHandler(ignoreGoneWindows);
+    if (previous != ignoreGoneWindows) {
+        g_previousErrorHandler = previous;
+    }
+}

@@ -83,4 +83,5 @@ void Window::run(FrameCallback frame) {
 
 void Window::destroy() {
     glfwDestroyWindow(glfwWindow);
+    ignoreErrorsAboutGoneWindows();
 }

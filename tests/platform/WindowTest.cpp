@@ -179,3 +179,18 @@ TEST_F(EventLoop, AdaptersWithoutCallbackQueryNothing) {
     EXPECT_EQ(g_interpose.cursorQueries, 0);
     EXPECT_TRUE(g_buttons.empty());
 }
+
+TEST(WindowTeardown, LateRequestsAboutTheDestroyedWindowDoNotEndTheProcess) {
+    Window window;
+    ASSERT_NE(window.create(), nullptr);
+    window.show();
+    glfwPollEvents();
+    const NativeWindow native = nativeWindowOf(window.getGlfwWindow());
+    window.destroy();
+    // What a driver presenting the last frame late would do: draw into the
+    // window that is gone. Xlib's default handler would end the process.
+    X11Driver::clearWindowOn(native.display, native.window);
+    glfwPollEvents();
+    glfwTerminate();
+    SUCCEED();
+}

@@ -166,3 +166,9 @@ X11Driver::Screenshot X11Driver::screenshot() {
 void X11Driver::sync() {
     XSync(display, False);
 }
+
+void X11Driver::clearWindowOn(void* display, unsigned long window) {
+    auto* connection = static_cast<Display*>(display);
+    XClearWindow(connection, window);
+    XSync(connection, False);
+}

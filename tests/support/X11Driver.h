@@ -49,6 +49,10 @@ class X11Driver {
 
     void sync();
 
+    // Clears a window through another client's connection and waits for the
+    // server's answer, so that any error it raises reaches that client now.
+    static void clearWindowOn(void* display, unsigned long window);
+
   private:
     struct _XDisplay* display = nullptr;
 };
