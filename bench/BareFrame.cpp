@@ -1,5 +1,7 @@
 #include "BareFrame.h"
 
+#include "StringView.h"
+
 namespace {
 constexpr const char* kProgram = R"(
 struct Corner {
@@ -22,17 +24,13 @@ struct Corner {
     return vec4<f32>(color, 1.0);
 }
 )";
-
-WGPUStringView text(const char* value) {
-    return WGPUStringView{value, WGPU_STRLEN};
-}
 } // namespace
 
 BareFrame::BareFrame(WGPUDevice device, WGPUTextureFormat format)
     : device(device), queue(wgpuDeviceGetQueue(device)) {
     WGPUShaderSourceWGSL wgsl{};
     wgsl.chain.sType = WGPUSType_ShaderSourceWGSL;
-    wgsl.code = text(kProgram);
+    wgsl.code = stringView(kProgram);
     WGPUShaderModuleDescriptor moduleDesc{};
     moduleDesc.nextInChain = &wgsl.chain;
     WGPUShaderModule module = wgpuDeviceCreateShaderModule(device, &moduleDesc);
@@ -42,13 +40,13 @@ BareFrame::BareFrame(WGPUDevice device, WGPUTextureFormat format)
     target.writeMask = WGPUColorWriteMask_All;
     WGPUFragmentState fragment{};
     fragment.module = module;
-    fragment.entryPoint = text("color");
+    fragment.entryPoint = stringView("color");
     fragment.targetCount = 1;
     fragment.targets = &target;
 
     WGPURenderPipelineDescriptor desc{};
     desc.vertex.module = module;
-    desc.vertex.entryPoint = text("corner");
+    desc.vertex.entryPoint = stringView("corner");
     desc.primitive.topology = WGPUPrimitiveTopology_TriangleList;
     desc.multisample.count = 1;
     desc.multisample.mask = 0xFFFFFFFF;

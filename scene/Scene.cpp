@@ -3,6 +3,7 @@
 #include "imgui_impl_wgpu.h"
 
 #include "Shaders.h"
+#include "StringView.h"
 #include "Surface.h"
 
 #include <cmath>
@@ -13,13 +14,6 @@ constexpr uint64_t kIndexBufferSize = 8;
 constexpr uint64_t kUniformBufferSize = 4;
 constexpr uint64_t kVertexStride = 20;
 constexpr uint32_t kIndexCount = 3;
-
-WGPUStringView text(const char* value) {
-    WGPUStringView view{};
-    view.data = value;
-    view.length = value != nullptr ? WGPU_STRLEN : 0;
-    return view;
-}
 } // namespace
 
 Scene::Scene() {
@@ -86,10 +80,10 @@ WGPUBuffer Scene::createBuffer(const void* data, uint64_t size, WGPUBufferUsage 
 WGPUShaderModule Scene::createShader(const char* source, const char* label) {
     WGPUShaderSourceWGSL wgsl{};
     wgsl.chain.sType = WGPUSType_ShaderSourceWGSL;
-    wgsl.code = text(source);
+    wgsl.code = stringView(source);
     WGPUShaderModuleDescriptor desc{};
     desc.nextInChain = &wgsl.chain;
-    desc.label = text(label);
+    desc.label = stringView(label);
     return wgpuDeviceCreateShaderModule(device, &desc);
 }
 
@@ -141,14 +135,14 @@ void Scene::createPipelineAndBuffers() {
 
     WGPUFragmentState fragStage{};
     fragStage.module = fragMod;
-    fragStage.entryPoint = text("main");
+    fragStage.entryPoint = stringView("main");
     fragStage.targetCount = 1;
     fragStage.targets = &colorDesc;
 
     WGPURenderPipelineDescriptor desc{};
     desc.layout = pipelineLayout;
     desc.vertex.module = vertMod;
-    desc.vertex.entryPoint = text("main");
+    desc.vertex.entryPoint = stringView("main");
     desc.vertex.bufferCount = 1;
     desc.vertex.buffers = &vertDesc;
     desc.primitive.topology = WGPUPrimitiveTopology_TriangleList;

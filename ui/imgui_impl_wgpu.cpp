@@ -8,6 +8,8 @@
 
 #include "imgui_impl_wgpu.h"
 
+#include "StringView.h"
+
 #include <imgui_internal.h> // ImHashData
 
 #include <cstddef>
@@ -58,10 +60,6 @@ WGPURenderPipeline g_pipeline = nullptr;
 FrameSlot* g_frameSlots = nullptr;
 uint32_t g_frameIndex = UINT32_MAX;
 DeviceObjects g_resources;
-
-WGPUStringView Label(const char* text) {
-    return WGPUStringView{text, WGPU_STRLEN};
-}
 
 void SafeRelease(WGPURenderPipeline& res) {
     if (res)
@@ -158,7 +156,7 @@ ProgrammableStage CreateShaderStage(const uint32_t* words, size_t word_count) {
     ProgrammableStage stage;
     std::memset(&stage, 0, sizeof(stage));
     stage.Module = wgpuDeviceCreateShaderModule(g_device, &shader_desc);
-    stage.EntryPoint = Label("main");
+    stage.EntryPoint = stringView("main");
     return stage;
 }
 
@@ -197,7 +195,7 @@ void CreateFontTexture() {
 
     WGPUTextureDescriptor tex_desc;
     std::memset(&tex_desc, 0, sizeof(tex_desc));
-    tex_desc.label = Label("Dear ImGui Font Texture");
+    tex_desc.label = stringView("Dear ImGui Font Texture");
     tex_desc.usage = WGPUTextureUsage_TextureBinding | WGPUTextureUsage_CopyDst;
     tex_desc.dimension = WGPUTextureDimension_2D;
     tex_desc.size.width = static_cast<uint32_t>(width);
@@ -291,7 +289,7 @@ void CreateFontTexture() {
 void CreateUniformBuffer() {
     WGPUBufferDescriptor ub_desc;
     std::memset(&ub_desc, 0, sizeof(ub_desc));
-    ub_desc.label = Label("Dear ImGui Uniform buffer");
+    ub_desc.label = stringView("Dear ImGui Uniform buffer");
     ub_desc.usage = WGPUBufferUsage_Uniform | WGPUBufferUsage_CopyDst;
     ub_desc.size = 64;
     ub_desc.mappedAtCreation = 0;
@@ -591,7 +589,7 @@ void ImGui_ImplWGPU_RenderDrawData(ImDrawData* draw_data, WGPURenderPassEncoder 
 
         WGPUBufferDescriptor vb_desc;
         std::memset(&vb_desc, 0, sizeof(vb_desc));
-        vb_desc.label = Label("Dear ImGui Vertex buffer");
+        vb_desc.label = stringView("Dear ImGui Vertex buffer");
         vb_desc.usage = WGPUBufferUsage_Vertex | WGPUBufferUsage_CopyDst;
         vb_desc.size = static_cast<uint64_t>(fr->VertexCapacity) * sizeof(ImDrawVert);
         vb_desc.mappedAtCreation = 0;
@@ -608,7 +606,7 @@ void ImGui_ImplWGPU_RenderDrawData(ImDrawData* draw_data, WGPURenderPassEncoder 
 
         WGPUBufferDescriptor ib_desc;
         std::memset(&ib_desc, 0, sizeof(ib_desc));
-        ib_desc.label = Label("Dear ImGui Index buffer");
+        ib_desc.label = stringView("Dear ImGui Index buffer");
         ib_desc.usage = WGPUBufferUsage_Index | WGPUBufferUsage_CopyDst;
         ib_desc.size = static_cast<uint64_t>(fr->IndexCapacity) * sizeof(ImDrawIdx);
         ib_desc.mappedAtCreation = 0;
