@@ -3,6 +3,7 @@
 #include "NativeWindow.h"
 
 #include "Device.h"
+#include "DisplayConnection.h"
 
 WGPUSurface g_surface = nullptr;
 WGPUTextureFormat g_swapChainFormat = WGPUTextureFormat_Undefined;
@@ -10,11 +11,27 @@ WGPUTextureFormat g_swapChainFormat = WGPUTextureFormat_Undefined;
 namespace {
 WGPUSurfaceConfiguration g_configuration{};
 WGPUCompositeAlphaMode g_alphaMode = WGPUCompositeAlphaMode_Auto;
+// The surface's own connection to the window's display, open while the surface
+// lives. On the window's connection every reply the event loop and the UI wait
+// for would queue behind the pixels of the frames presented before it.
+void* g_presentationDisplay = nullptr;
+
+// Falls back to the window's own connection when the server refuses another:
+// slower, but the program still shows.
+void* presentationDisplayFor(const NativeWindow& native) {
+    g_presentationDisplay = openDisplayConnectionLike(native.display);
+    return g_presentationDisplay != nullptr ? g_presentationDisplay : native.display;
+}
+
+void closePresentationDisplay() {
+    closeDisplayConnection(g_presentationDisplay);
+    g_presentationDisplay = nullptr;
+}
 
 WGPUSurface createSurface(const NativeWindow& native) {
     WGPUSurfaceSourceXlibWindow source{};
     source.chain.sType = WGPUSType_SurfaceSourceXlibWindow;
-    source.display = native.display;
+    source.display = presentationDisplayFor(native);
     source.window = native.window;
     WGPUSurfaceDescriptor descriptor{};
     descriptor.nextInChain = &source.chain;
@@ -59,12 +76,14 @@ bool createNativeSwapChainImpl(int /*backendType*/, WGPUAdapter adapter, WGPUDev
     }
     WGPUSurface surface = createSurface(*static_cast<const NativeWindow*>(nativeWindow));
     if (surface == nullptr) {
+        closePresentationDisplay();
         return false;
     }
     WGPUSurfaceCapabilities capabilities{};
     if (wgpuSurfaceGetCapabilities(surface, adapter, &capabilities) != WGPUStatus_Success ||
         capabilities.formatCount == 0) {
         wgpuSurfaceRelease(surface);
+        closePresentationDisplay();
         return false;
     }
     g_surface = surface;
@@ -89,8 +108,14 @@ WGPUSurface configureSwapChain(WGPUDevice device) {
 
 void releaseSwapChainForTesting() {
     if (g_surface != nullptr) {
+        // Whoever else still holds the surface, nothing of it may use the
+        // connection once it is closed.
+        if (g_configuration.device != nullptr) {
+            wgpuSurfaceUnconfigure(g_surface);
+        }
         wgpuSurfaceRelease(g_surface);
     }
+    closePresentationDisplay();
     g_surface = nullptr;
     g_swapChainFormat = WGPUTextureFormat_Undefined;
     g_configuration = WGPUSurfaceConfiguration{};

@@ -11,8 +11,10 @@ extern WGPUSurface g_surface;
 extern WGPUTextureFormat g_swapChainFormat;
 
 // Makes the surface for the native window (a NativeWindow record) on the
-// device's back end and chooses its format: RGBA8Unorm when offered, else
-// BGRA8Unorm, else the first format offered. Does nothing when the surface
+// device's back end, over a connection of its own to the window's display
+// (the window's connection when no other can be opened), and chooses its
+// format: RGBA8Unorm when offered, else BGRA8Unorm, else the first format
+// offered. Does nothing when the surface
 // already exists. Returns false when no usable surface could be made.
 bool createNativeSwapChainImpl(int backendType, WGPUAdapter adapter, WGPUDevice device,
                                void* nativeWindow);
@@ -21,7 +23,8 @@ bool createNativeSwapChainImpl(int backendType, WGPUAdapter adapter, WGPUDevice 
 // returns it.
 WGPUSurface configureSwapChain(WGPUDevice device);
 
-// Forgets the surface so that a test can make another one.
+// Forgets the surface so that a test can make another one, then closes the
+// surface's connection.
 void releaseSwapChainForTesting();
 
 // One frame's target: the surface texture and a view of it.

@@ -52,6 +52,12 @@ namespace {
 bool g_cursorKnown = false;
 double g_cursorX = 0.0;
 double g_cursorY = 0.0;
+// Where the window was when that position was reported: a window that moves
+// under a still pointer gets no pointer event.
+int g_windowX = 0;
+int g_windowY = 0;
+GLFWcursorposfun g_previousCursorPos = nullptr;
+GLFWwindowposfun g_previousWindowPos = nullptr;
 } // namespace
 
 // Truncation toward zero: 10.9 becomes 10 and -0.5 becomes 0. GLFW's
@@ -70,14 +76,37 @@ int toEchoCoordinate(double value) {
     return static_cast<int>(value);
 }
 
-void onGlfwCursorPos(GLFWwindow* /*window*/, double x, double y) {
+void onGlfwCursorPos(GLFWwindow* window, double x, double y) {
+    if (g_previousCursorPos != nullptr) {
+        g_previousCursorPos(window, x, y);
+    }
     g_cursorKnown = true;
     g_cursorX = x;
     g_cursorY = y;
 }
 
-void forgetCursorPos() {
+void onGlfwWindowPos(GLFWwindow* window, int x, int y) {
+    if (g_previousWindowPos != nullptr) {
+        g_previousWindowPos(window, x, y);
+    }
+    g_cursorX -= static_cast<double>(x) - static_cast<double>(g_windowX);
+    g_cursorY -= static_cast<double>(y) - static_cast<double>(g_windowY);
+    g_windowX = x;
+    g_windowY = y;
+}
+
+void followPointer(GLFWwindow* window) {
     g_cursorKnown = false;
+    glfwGetWindowPos(window, &g_windowX, &g_windowY);
+    // Following again keeps the first chain rather than calling itself.
+    const GLFWcursorposfun previousCursorPos = glfwSetCursorPosCallback(window, onGlfwCursorPos);
+    if (previousCursorPos != onGlfwCursorPos) {
+        g_previousCursorPos = previousCursorPos;
+    }
+    const GLFWwindowposfun previousWindowPos = glfwSetWindowPosCallback(window, onGlfwWindowPos);
+    if (previousWindowPos != onGlfwWindowPos) {
+        g_previousWindowPos = previousWindowPos;
+    }
 }
 
 void onGlfwMouseButton(GLFWwindow* window, int button, int action, int /*mods*/) {

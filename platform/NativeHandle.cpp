@@ -14,16 +14,25 @@ NativeWindow nativeWindowOf(GLFWwindow* window) {
 
 namespace {
 XErrorHandler g_previousErrorHandler = nullptr;
+GLFWwindow* g_watchedWindow = nullptr;
+XID g_watchedId = 0;
 
+// Runs inside Xlib: it may not make requests, and it makes none (asking GLFW
+// to close only sets the window's flag).
 int ignoreGoneWindows(Display* display, XErrorEvent* event) {
     if (event->error_code == BadDrawable || event->error_code == BadWindow) {
+        if (g_watchedWindow != nullptr && event->resourceid == g_watchedId) {
+            glfwSetWindowShouldClose(g_watchedWindow, GLFW_TRUE);
+        }
         return 0;
     }
     return g_previousErrorHandler != nullptr ? g_previousErrorHandler(display, event) : 0;
 }
 } // namespace
 
-void ignoreErrorsAboutGoneWindows() {
+void handleErrorsAboutGoneWindows(GLFWwindow* watched) {
+    g_watchedWindow = watched;
+    g_watchedId = watched != nullptr ? glfwGetX11Window(watched) : 0;
     XErrorHandler previous = XSetErrorHandler(ignoreGoneWindows);
     if (previous != ignoreGoneWindows) {
         g_previousErrorHandler = previous;

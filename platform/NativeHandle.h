@@ -8,8 +8,14 @@ struct GLFWwindow;
 // the platform code because the X11 headers define a type named Window.
 NativeWindow nativeWindowOf(GLFWwindow* window);
 
-// After the window is destroyed, a presentation of its last frame may still
-// reach the X server from the graphics driver and fail there. Such errors about
-// windows and drawables that are gone are ignored instead of ending the
-// process; any other X error still goes to the handler that was in place.
-void ignoreErrorsAboutGoneWindows();
+// Makes X errors about windows and drawables that are gone harmless for the
+// rest of the process, on every connection: Xlib's handler would end the
+// process. A window can go before the program lets it go (another client
+// destroys it), and after it is destroyed a presentation of its last frame may
+// still reach the server and fail there. Any other X error still goes to the
+// handler that was in place. Installed once however often it is called.
+//
+// The window given is watched: an error naming it means it is gone, and it is
+// asked to close, so the event loop ends as for a closed window. Null stops
+// watching, for a window about to be destroyed.
+void handleErrorsAboutGoneWindows(GLFWwindow* watched);

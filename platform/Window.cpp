@@ -10,17 +10,6 @@
 
 namespace {
 NativeWindow g_nativeWindow;
-
-// The framebuffer's size as GLFW's events last reported it. The event loop
-// reads it every pass: asking GLFW would be a round trip to the X server,
-// which waits behind the pixels of every frame presented before it.
-int g_framebufferWidth = 0;
-int g_framebufferHeight = 0;
-
-void onFramebufferSize(GLFWwindow* /*window*/, int width, int height) {
-    g_framebufferWidth = width;
-    g_framebufferHeight = height;
-}
 } // namespace
 
 void onGlfwError(int code, const char* description) {
@@ -40,11 +29,7 @@ void* Window::create() {
         return nullptr;
     }
     g_nativeWindow = nativeWindowOf(glfwWindow);
-    forgetCursorPos();
-    // GLFW's own idea of the size until its first event says otherwise.
-    g_framebufferWidth = kWindowWidth;
-    g_framebufferHeight = kWindowHeight;
-    glfwSetFramebufferSizeCallback(glfwWindow, onFramebufferSize);
+    handleErrorsAboutGoneWindows(glfwWindow);
     return &g_nativeWindow;
 }
 
@@ -56,7 +41,7 @@ void Window::setKeyCallback(KeyCallback callback) {
 void Window::setMouseButtonCallback(MouseButtonCallback callback) {
     g_mouseButtonCallback = callback;
     glfwSetMouseButtonCallback(glfwWindow, onGlfwMouseButton);
-    glfwSetCursorPosCallback(glfwWindow, onGlfwCursorPos);
+    followPointer(glfwWindow);
 }
 
 void Window::setResizeCallback(ResizeCallback callback) {
@@ -71,8 +56,9 @@ void Window::run(FrameCallback frame) {
     while (!glfwWindowShouldClose(glfwWindow)) {
         glfwPollEvents();
         if (g_resizeCallback != nullptr) {
-            const int polledWidth = g_framebufferWidth;
-            const int polledHeight = g_framebufferHeight;
+            int polledWidth = 0;
+            int polledHeight = 0;
+            glfwGetFramebufferSize(glfwWindow, &polledWidth, &polledHeight);
             if (polledWidth != width && polledHeight != height) {
                 g_resizeCallback(polledWidth, polledHeight);
             }
@@ -82,6 +68,7 @@ void Window::run(FrameCallback frame) {
 }
 
 void Window::destroy() {
+    // Errors about the window may reach Xlib while it is destroyed and after.
+    handleErrorsAboutGoneWindows(nullptr);
     glfwDestroyWindow(glfwWindow);
-    ignoreErrorsAboutGoneWindows();
 }

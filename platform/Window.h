@@ -24,14 +24,15 @@ class Window {
 
     void setKeyCallback(KeyCallback callback);
     // Also follows the pointer through GLFW's events, so that each button
-    // event carries the position it happened at.
+    // event carries the position it happened at (see followPointer).
     void setMouseButtonCallback(MouseButtonCallback callback);
     void setResizeCallback(ResizeCallback callback);
 
     void show();
     // Until the window should close: polls events, hands the resize callback
-    // (when set) the framebuffer size GLFW's events last reported, and runs
-    // the frame.
+    // (when set) the framebuffer size GLFW gives now, and runs the frame. A
+    // window that another client destroys counts as closed once the X server
+    // reports it gone.
     void run(FrameCallback frame);
     void destroy();
 

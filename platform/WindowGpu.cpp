@@ -1,6 +1,7 @@
 #include "Window.h"
 
 #include "Device.h"
+#include "NativeHandle.h"
 #include "Surface.h"
 
 #define GLFW_INCLUDE_NONE
@@ -23,6 +24,7 @@ WGPUDevice Window::createDevice(void* nativeWindow, int requested) {
     }
     if (device == nullptr) {
         if (glfwWindow != nullptr) {
+            handleErrorsAboutGoneWindows(nullptr);
             glfwDestroyWindow(glfwWindow);
         }
         glfwTerminate();

@@ -25,33 +25,6 @@ GLFWmousebuttonfun g_PrevUserCallbackMousebutton = nullptr;
 GLFWscrollfun g_PrevUserCallbackScroll = nullptr;
 GLFWkeyfun g_PrevUserCallbackKey = nullptr;
 GLFWcharfun g_PrevUserCallbackChar = nullptr;
-GLFWwindowsizefun g_PrevUserCallbackWindowSize = nullptr;
-GLFWframebuffersizefun g_PrevUserCallbackFramebufferSize = nullptr;
-GLFWwindowfocusfun g_PrevUserCallbackWindowFocus = nullptr;
-GLFWcursorposfun g_PrevUserCallbackCursorPos = nullptr;
-GLFWcursorenterfun g_PrevUserCallbackCursorEnter = nullptr;
-
-// With its callbacks installed, the binding keeps the window's size, focus and
-// pointer position as GLFW's events report them, asking GLFW once at
-// initialisation. On X11 each such question is a round trip to the server,
-// which waits behind every presented frame's pixels on the same connection;
-// a frame asks none.
-struct TrackedWindow {
-    int width = 0;
-    int height = 0;
-    int framebufferWidth = 0;
-    int framebufferHeight = 0;
-    bool focused = false;
-    // False after the pointer left the window with no button held, until it
-    // comes back or moves.
-    bool cursorKnown = false;
-    double cursorX = 0.0;
-    double cursorY = 0.0;
-};
-TrackedWindow g_Tracked;
-// The cursor the binding last gave GLFW; it is set again only when another is
-// wanted, since each setting is a request to the X server.
-GLFWcursor* g_CurrentCursor = nullptr;
 
 constexpr int KeysDownCount = IM_ARRAYSIZE(ImGuiIO::KeysDown);
 constexpr int MouseButtonCount = IM_ARRAYSIZE(ImGuiIO::MouseDown);
@@ -107,11 +80,6 @@ void RestorePreviousCallbacks() {
     glfwSetScrollCallback(g_Window, g_PrevUserCallbackScroll);
     glfwSetKeyCallback(g_Window, g_PrevUserCallbackKey);
     glfwSetCharCallback(g_Window, g_PrevUserCallbackChar);
-    glfwSetWindowSizeCallback(g_Window, g_PrevUserCallbackWindowSize);
-    glfwSetFramebufferSizeCallback(g_Window, g_PrevUserCallbackFramebufferSize);
-    glfwSetWindowFocusCallback(g_Window, g_PrevUserCallbackWindowFocus);
-    glfwSetCursorPosCallback(g_Window, g_PrevUserCallbackCursorPos);
-    glfwSetCursorEnterCallback(g_Window, g_PrevUserCallbackCursorEnter);
     g_InstalledCallbacks = false;
 }
 
@@ -122,7 +90,6 @@ void DestroyMouseCursors() {
         }
         cursor = nullptr;
     }
-    g_CurrentCursor = nullptr;
 }
 
 bool ImGui_ImplGlfw_Init(GLFWwindow* window, bool install_callbacks, GlfwClientApi client_api) {
@@ -186,11 +153,6 @@ bool ImGui_ImplGlfw_Init(GLFWwindow* window, bool install_callbacks, GlfwClientA
     g_PrevUserCallbackScroll = nullptr;
     g_PrevUserCallbackKey = nullptr;
     g_PrevUserCallbackChar = nullptr;
-    g_PrevUserCallbackWindowSize = nullptr;
-    g_PrevUserCallbackFramebufferSize = nullptr;
-    g_PrevUserCallbackWindowFocus = nullptr;
-    g_PrevUserCallbackCursorPos = nullptr;
-    g_PrevUserCallbackCursorEnter = nullptr;
     if (install_callbacks) {
         g_InstalledCallbacks = true;
         g_PrevUserCallbackMousebutton =
@@ -198,24 +160,6 @@ bool ImGui_ImplGlfw_Init(GLFWwindow* window, bool install_callbacks, GlfwClientA
         g_PrevUserCallbackScroll = glfwSetScrollCallback(window, ImGui_ImplGlfw_ScrollCallback);
         g_PrevUserCallbackKey = glfwSetKeyCallback(window, ImGui_ImplGlfw_KeyCallback);
         g_PrevUserCallbackChar = glfwSetCharCallback(window, ImGui_ImplGlfw_CharCallback);
-        g_PrevUserCallbackWindowSize =
-            glfwSetWindowSizeCallback(window, ImGui_ImplGlfw_WindowSizeCallback);
-        g_PrevUserCallbackFramebufferSize =
-            glfwSetFramebufferSizeCallback(window, ImGui_ImplGlfw_FramebufferSizeCallback);
-        g_PrevUserCallbackWindowFocus =
-            glfwSetWindowFocusCallback(window, ImGui_ImplGlfw_WindowFocusCallback);
-        g_PrevUserCallbackCursorPos =
-            glfwSetCursorPosCallback(window, ImGui_ImplGlfw_CursorPosCallback);
-        g_PrevUserCallbackCursorEnter =
-            glfwSetCursorEnterCallback(window, ImGui_ImplGlfw_CursorEnterCallback);
-
-        // The starting state; from here on the events keep it.
-        g_Tracked = TrackedWindow{};
-        glfwGetWindowSize(window, &g_Tracked.width, &g_Tracked.height);
-        glfwGetFramebufferSize(window, &g_Tracked.framebufferWidth, &g_Tracked.framebufferHeight);
-        g_Tracked.focused = glfwGetWindowAttrib(window, GLFW_FOCUSED) != 0;
-        glfwGetCursorPos(window, &g_Tracked.cursorX, &g_Tracked.cursorY);
-        g_Tracked.cursorKnown = true;
     }
 
     g_ClientApi = client_api;
@@ -232,39 +176,18 @@ void ImGui_ImplGlfw_UpdateMousePosAndButtons() {
 
     const ImVec2 mouse_pos_backup = io.MousePos;
     io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
-    const bool focused =
-        g_InstalledCallbacks ? g_Tracked.focused : glfwGetWindowAttrib(g_Window, GLFW_FOCUSED) != 0;
-    if (!focused) {
+    if (glfwGetWindowAttrib(g_Window, GLFW_FOCUSED) == 0) {
         return;
     }
     if (io.WantSetMousePos) {
-        const double x = static_cast<double>(mouse_pos_backup.x);
-        const double y = static_cast<double>(mouse_pos_backup.y);
-        glfwSetCursorPos(g_Window, x, y);
-        // GLFW reports no event for a move it made itself.
-        g_Tracked.cursorX = x;
-        g_Tracked.cursorY = y;
-        g_Tracked.cursorKnown = true;
-    } else if (g_InstalledCallbacks) {
-        if (g_Tracked.cursorKnown) {
-            io.MousePos = ImVec2(static_cast<float>(g_Tracked.cursorX),
-                                 static_cast<float>(g_Tracked.cursorY));
-        }
+        glfwSetCursorPos(g_Window, static_cast<double>(mouse_pos_backup.x),
+                         static_cast<double>(mouse_pos_backup.y));
     } else {
         double mouse_x = 0.0;
         double mouse_y = 0.0;
         glfwGetCursorPos(g_Window, &mouse_x, &mouse_y);
         io.MousePos = ImVec2(static_cast<float>(mouse_x), static_cast<float>(mouse_y));
     }
-}
-
-bool AnyMouseButtonDown() {
-    for (int i = 0; i < MouseButtonCount; i++) {
-        if (glfwGetMouseButton(g_Window, i) == GLFW_PRESS) {
-            return true;
-        }
-    }
-    return false;
 }
 
 void ImGui_ImplGlfw_UpdateMouseCursor() {
@@ -286,10 +209,7 @@ void ImGui_ImplGlfw_UpdateMouseCursor() {
     if (cursor == nullptr) {
         cursor = g_MouseCursors[ImGuiMouseCursor_Arrow];
     }
-    if (cursor != g_CurrentCursor) {
-        glfwSetCursor(g_Window, cursor);
-        g_CurrentCursor = cursor;
-    }
+    glfwSetCursor(g_Window, cursor);
     glfwSetInputMode(g_Window, GLFW_CURSOR, GLFW_CURSOR_NORMAL);
 }
 
@@ -348,15 +268,8 @@ void ImGui_ImplGlfw_NewFrame() {
     int h = 0;
     int display_w = 0;
     int display_h = 0;
-    if (g_InstalledCallbacks) {
-        w = g_Tracked.width;
-        h = g_Tracked.height;
-        display_w = g_Tracked.framebufferWidth;
-        display_h = g_Tracked.framebufferHeight;
-    } else {
-        glfwGetWindowSize(g_Window, &w, &h);
-        glfwGetFramebufferSize(g_Window, &display_w, &display_h);
-    }
+    glfwGetWindowSize(g_Window, &w, &h);
+    glfwGetFramebufferSize(g_Window, &display_w, &display_h);
     // Dear ImGui stops the program on a negative size; none is a window's.
     w = w > 0 ? w : 0;
     h = h > 0 ? h : 0;
@@ -421,53 +334,6 @@ void ImGui_ImplGlfw_CharCallback(GLFWwindow* window, unsigned int c) {
         g_PrevUserCallbackChar(window, c);
     }
     ImGui::GetIO().AddInputCharacter(c);
-}
-
-void ImGui_ImplGlfw_WindowSizeCallback(GLFWwindow* window, int width, int height) {
-    if (g_PrevUserCallbackWindowSize != nullptr) {
-        g_PrevUserCallbackWindowSize(window, width, height);
-    }
-    g_Tracked.width = width;
-    g_Tracked.height = height;
-}
-
-void ImGui_ImplGlfw_FramebufferSizeCallback(GLFWwindow* window, int width, int height) {
-    if (g_PrevUserCallbackFramebufferSize != nullptr) {
-        g_PrevUserCallbackFramebufferSize(window, width, height);
-    }
-    g_Tracked.framebufferWidth = width;
-    g_Tracked.framebufferHeight = height;
-}
-
-void ImGui_ImplGlfw_WindowFocusCallback(GLFWwindow* window, int focused) {
-    if (g_PrevUserCallbackWindowFocus != nullptr) {
-        g_PrevUserCallbackWindowFocus(window, focused);
-    }
-    g_Tracked.focused = focused != 0;
-}
-
-void ImGui_ImplGlfw_CursorPosCallback(GLFWwindow* window, double x, double y) {
-    if (g_PrevUserCallbackCursorPos != nullptr) {
-        g_PrevUserCallbackCursorPos(window, x, y);
-    }
-    g_Tracked.cursorX = x;
-    g_Tracked.cursorY = y;
-    g_Tracked.cursorKnown = true;
-}
-
-void ImGui_ImplGlfw_CursorEnterCallback(GLFWwindow* window, int entered) {
-    if (g_PrevUserCallbackCursorEnter != nullptr) {
-        g_PrevUserCallbackCursorEnter(window, entered);
-    }
-    if (entered != 0) {
-        // GLFW reports the position on entering unless it is the one it
-        // reported last, which is the one kept.
-        g_Tracked.cursorKnown = true;
-    } else if (!AnyMouseButtonDown()) {
-        // Outside the window, with no button held, the pointer is over none
-        // of the UI; while a button is held the window keeps getting moves.
-        g_Tracked.cursorKnown = false;
-    }
 }
 
 void ImGui_ImplGlfw_GamepadNavInputs(const float* axes, int axes_count,

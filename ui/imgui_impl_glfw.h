@@ -8,11 +8,9 @@
 
 struct GLFWwindow;
 
-// With install_callbacks true the binding installs its GLFW callbacks, which
-// first call whatever callbacks the window had before, and from then on takes
-// the window's size, focus and pointer position from GLFW's events (asking
-// GLFW once, here); without them it asks GLFW for those every frame. Always
-// returns true.
+// With install_callbacks true the binding installs its GLFW mouse-button,
+// scroll, key and character callbacks, which first call whatever callbacks the
+// window had before. Always returns true.
 bool ImGui_ImplGlfw_InitForOther(GLFWwindow* window, bool install_callbacks);
 bool ImGui_ImplGlfw_InitForOpenGL(GLFWwindow* window, bool install_callbacks);
 bool ImGui_ImplGlfw_InitForVulkan(GLFWwindow* window, bool install_callbacks);
@@ -28,16 +26,6 @@ void ImGui_ImplGlfw_MouseButtonCallback(GLFWwindow* window, int button, int acti
 void ImGui_ImplGlfw_ScrollCallback(GLFWwindow* window, double xoffset, double yoffset);
 void ImGui_ImplGlfw_KeyCallback(GLFWwindow* window, int key, int scancode, int action, int mods);
 void ImGui_ImplGlfw_CharCallback(GLFWwindow* window, unsigned int c);
-
-// The callbacks that keep the window's size, focus and pointer position while
-// the binding's callbacks are installed; each first calls the window's previous
-// callback. Leaving the window with no mouse button held makes the position
-// unknown until the pointer comes back.
-void ImGui_ImplGlfw_WindowSizeCallback(GLFWwindow* window, int width, int height);
-void ImGui_ImplGlfw_FramebufferSizeCallback(GLFWwindow* window, int width, int height);
-void ImGui_ImplGlfw_WindowFocusCallback(GLFWwindow* window, int focused);
-void ImGui_ImplGlfw_CursorPosCallback(GLFWwindow* window, double x, double y);
-void ImGui_ImplGlfw_CursorEnterCallback(GLFWwindow* window, int entered);
 
 // Fills every navigation input from a gamepad's raw axes and buttons, as GLFW
 // reports them for an XInput-style pad; inputs the pad does not raise are 0.

@@ -1,12 +1,12 @@
 // Fuzzes the UI platform binding and the window's input adapters with GLFW
 // events of any value: keys, scan codes, actions and modifiers; mouse buttons;
-// wheel offsets; characters; pointer positions, entering and leaving; focus;
-// window and framebuffer sizes; the clock; the held mouse buttons; a gamepad's
-// axes and buttons. Events go through the callbacks installed on a real GLFW
-// window, the binding's first, which pass them on to the window's adapters as
-// in the program, interleaved with new frames of the UI library. What GLFW is
-// asked during a frame (clock, buttons, pointer, gamepad) answers with the
-// input's values too.
+// wheel offsets; characters; pointer and window positions; focus; window and
+// framebuffer sizes; the clock; the held mouse buttons; a gamepad's axes and
+// buttons. Events go through the callbacks installed on a real GLFW window, the
+// binding's first, which pass them on to the window's adapters as in the
+// program, interleaved with new frames of the UI library. What GLFW is asked
+// during a frame (sizes, focus, clock, buttons, pointer, gamepad) answers with
+// the input's values.
 //
 // A crash, a failed assertion of the UI library or a sanitizer report is a
 // finding. Needs an X server (scripts/with-xvfb.sh).
@@ -28,6 +28,11 @@ namespace {
 
 struct Answers {
     bool active = false;
+    int windowWidth = 640;
+    int windowHeight = 480;
+    int framebufferWidth = 640;
+    int framebufferHeight = 480;
+    int focused = GLFW_TRUE;
     double time = 0.0;
     double cursorX = 0.0;
     double cursorY = 0.0;
@@ -41,6 +46,31 @@ template <typename Fn> Fn real(const char* name) {
 }
 
 } // namespace
+
+extern "C" void glfwGetWindowSize(GLFWwindow* window, int* width, int* height) {
+    if (g_answers.active) {
+        *width = g_answers.windowWidth;
+        *height = g_answers.windowHeight;
+        return;
+    }
+    real<void (*)(GLFWwindow*, int*, int*)>("glfwGetWindowSize")(window, width, height);
+}
+
+extern "C" void glfwGetFramebufferSize(GLFWwindow* window, int* width, int* height) {
+    if (g_answers.active) {
+        *width = g_answers.framebufferWidth;
+        *height = g_answers.framebufferHeight;
+        return;
+    }
+    real<void (*)(GLFWwindow*, int*, int*)>("glfwGetFramebufferSize")(window, width, height);
+}
+
+extern "C" int glfwGetWindowAttrib(GLFWwindow* window, int attrib) {
+    if (g_answers.active && attrib == GLFW_FOCUSED) {
+        return g_answers.focused;
+    }
+    return real<int (*)(GLFWwindow*, int)>("glfwGetWindowAttrib")(window, attrib);
+}
 
 extern "C" double glfwGetTime() {
     return g_answers.active ? g_answers.time : real<double (*)()>("glfwGetTime")();
@@ -98,14 +128,10 @@ struct Installed {
     GLFWscrollfun scroll;
     GLFWcharfun character;
     GLFWcursorposfun cursorPos;
-    GLFWcursorenterfun cursorEnter;
-    GLFWwindowfocusfun focus;
-    GLFWwindowsizefun size;
-    GLFWframebuffersizefun framebufferSize;
+    GLFWwindowposfun windowPos;
 };
 
-// The callbacks on the window now, left in place; those not installed do
-// nothing when called.
+// The callbacks on the window now, left in place.
 Installed installedCallbacks(GLFWwindow* w) {
     Installed c{};
     c.key = glfwSetKeyCallback(w, nullptr);
@@ -118,14 +144,8 @@ Installed installedCallbacks(GLFWwindow* w) {
     glfwSetCharCallback(w, c.character);
     c.cursorPos = glfwSetCursorPosCallback(w, nullptr);
     glfwSetCursorPosCallback(w, c.cursorPos);
-    c.cursorEnter = glfwSetCursorEnterCallback(w, nullptr);
-    glfwSetCursorEnterCallback(w, c.cursorEnter);
-    c.focus = glfwSetWindowFocusCallback(w, nullptr);
-    glfwSetWindowFocusCallback(w, c.focus);
-    c.size = glfwSetWindowSizeCallback(w, nullptr);
-    glfwSetWindowSizeCallback(w, c.size);
-    c.framebufferSize = glfwSetFramebufferSizeCallback(w, nullptr);
-    glfwSetFramebufferSizeCallback(w, c.framebufferSize);
+    c.windowPos = glfwSetWindowPosCallback(w, nullptr);
+    glfwSetWindowPosCallback(w, c.windowPos);
     return c;
 }
 
@@ -229,16 +249,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             callbacks.cursorPos(window, g_answers.cursorX, g_answers.cursorY);
             break;
         case 5:
-            callbacks.cursorEnter(window, anyInt(in, 0, 1));
+            callbacks.windowPos(window, anyInt(in, -4000, 4000), anyInt(in, -4000, 4000));
             break;
         case 6:
-            callbacks.focus(window, anyInt(in, 0, 1));
+            g_answers.focused = anyInt(in, 0, 1);
             break;
         case 7:
-            callbacks.size(window, anyInt(in, 0, 4000), anyInt(in, 0, 4000));
+            g_answers.windowWidth = anyInt(in, 0, 4000);
+            g_answers.windowHeight = anyInt(in, 0, 4000);
             break;
         case 8:
-            callbacks.framebufferSize(window, anyInt(in, 0, 4000), anyInt(in, 0, 4000));
+            g_answers.framebufferWidth = anyInt(in, 0, 4000);
+            g_answers.framebufferHeight = anyInt(in, 0, 4000);
             break;
         case 9:
             g_answers.time = anyDouble(in);

@@ -1,5 +1,6 @@
 #include "Surface.h"
 #include "Device.h"
+#include "NativeWindow.h"
 #include "Window.h"
 
 #include "X11Driver.h"
@@ -12,6 +13,10 @@
 #include <thread>
 
 namespace {
+const NativeWindow& nativeOf(void* native) {
+    return *static_cast<const NativeWindow*>(native);
+}
+
 class WindowSurface : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -125,4 +130,21 @@ TEST_F(WindowSurface, IsMadeOnceAndKeepsPresentingAfterAResize) {
     }
     X11Driver x11;
     EXPECT_EQ(settledPixel(x11, 100, 100, 255).r, 255);
+}
+
+TEST_F(WindowSurface, PresentingToAWindowAnotherClientDestroyedDoesNotEndTheProcess) {
+    ASSERT_TRUE(presentClear(0.0, 0.0, 1.0));
+    X11Driver x11;
+    x11.destroyWindow(nativeOf(native).window);
+    // Whatever the driver's requests about the window raise on the surface's
+    // connection or the window's stays harmless; the frames may be skipped.
+    for (int frame = 0; frame < 5; ++frame) {
+        presentClear(1.0, 0.0, 0.0);
+        glfwPollEvents();
+    }
+    int width = 0;
+    int height = 0;
+    glfwGetWindowSize(window.getGlfwWindow(), &width, &height);
+    glfwPollEvents();
+    EXPECT_TRUE(glfwWindowShouldClose(window.getGlfwWindow()));
 }

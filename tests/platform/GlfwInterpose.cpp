@@ -1,6 +1,7 @@
 #include "GlfwInterpose.h"
 
 #include <GLFW/glfw3.h>
+#include <X11/Xlib.h>
 #include <dlfcn.h>
 
 GlfwInterpose g_interpose;
@@ -25,4 +26,13 @@ extern "C" void glfwGetCursorPos(GLFWwindow* window, double* x, double* y) {
     }
     using Real = void (*)(GLFWwindow*, double*, double*);
     reinterpret_cast<Real>(dlsym(RTLD_NEXT, "glfwGetCursorPos"))(window, x, y);
+}
+
+extern "C" int XDestroyWindow(Display* display, Window window) {
+    using Real = int (*)(Display*, Window);
+    const int result = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "XDestroyWindow"))(display, window);
+    if (g_interpose.syncWhileDestroyingWindows) {
+        XSync(display, False);
+    }
+    return result;
 }

@@ -44,6 +44,9 @@ class EventLoop : public ::testing::Test {
         g_positions.clear();
         g_onFrame = nullptr;
         ASSERT_NE(window.create(), nullptr);
+        // The application's callbacks are the process's, not the window's.
+        window.setResizeCallback(nullptr);
+        window.setMouseButtonCallback(nullptr);
         window.show();
     }
     void TearDown() override {
@@ -90,28 +93,26 @@ TEST_F(EventLoop, ResizeCallbackRunsOnEveryPassWithTheUnchangedSize) {
 
 TEST_F(EventLoop, ResizeNeedsBothDimensionsToDifferFromZero) {
     window.setResizeCallback(recordResize);
-    // The size reaches the loop through GLFW's framebuffer-size event; the
-    // window's own handler is handed made-up sizes.
-    GLFWwindow* glfwWindow = window.getGlfwWindow();
-    const GLFWframebuffersizefun sizeEvent = glfwSetFramebufferSizeCallback(glfwWindow, nullptr);
-    ASSERT_NE(sizeEvent, nullptr);
-    glfwSetFramebufferSizeCallback(glfwWindow, sizeEvent);
+    // Each pass asks GLFW for the framebuffer size, which answers made-up sizes.
     const std::pair<int, int> reported[] = {{0, 0}, {640, 0}, {0, 480}, {640, 480}};
+    g_interpose.fakeFramebufferSize = true;
     g_onFrame = [&] {
         const size_t pass = g_frameArguments.size();
         if (pass == 4) {
-            glfwSetWindowShouldClose(glfwWindow, GLFW_TRUE);
+            glfwSetWindowShouldClose(window.getGlfwWindow(), GLFW_TRUE);
             return;
         }
-        sizeEvent(glfwWindow, reported[pass].first, reported[pass].second);
+        g_interpose.fakeWidth = reported[pass].first;
+        g_interpose.fakeHeight = reported[pass].second;
     };
-    sizeEvent(glfwWindow, 0, 0);
+    g_interpose.fakeWidth = 0;
+    g_interpose.fakeHeight = 0;
     window.run(recordFrame);
     // The four passes saw 0x0, 640x0, 0x480 and 640x480 in turn.
     EXPECT_EQ(g_frameArguments.size(), 4u);
+    EXPECT_EQ(g_interpose.framebufferSizeQueries, 4);
     ASSERT_EQ(g_resizes.size(), 1u);
     EXPECT_EQ(g_resizes[0], std::make_pair(640, 480));
-    EXPECT_EQ(g_interpose.framebufferSizeQueries, 0) << "a pass asks the X server nothing";
 }
 
 TEST_F(EventLoop, ARealResizeReachesTheResizeCallback) {
@@ -178,6 +179,63 @@ TEST_F(EventLoop, AdaptersWithoutCallbackQueryNothing) {
     onGlfwMouseButton(window.getGlfwWindow(), GLFW_MOUSE_BUTTON_LEFT, GLFW_PRESS, 0);
     EXPECT_EQ(g_interpose.cursorQueries, 0);
     EXPECT_TRUE(g_buttons.empty());
+}
+
+namespace {
+int g_appMoves = 0;
+int g_appWindowMoves = 0;
+} // namespace
+
+TEST_F(EventLoop, ThePointerFollowingCallbacksCallTheOnesBeforeThem) {
+    GLFWwindow* glfwWindow = window.getGlfwWindow();
+    g_appMoves = g_appWindowMoves = 0;
+    glfwSetCursorPosCallback(glfwWindow, [](GLFWwindow*, double, double) { ++g_appMoves; });
+    glfwSetWindowPosCallback(glfwWindow, [](GLFWwindow*, int, int) { ++g_appWindowMoves; });
+    window.setMouseButtonCallback(recordButton);
+    window.setMouseButtonCallback(recordButton); // a second time keeps one chain
+    X11Driver x11;
+    int left = 0;
+    int top = 0;
+    glfwGetWindowPos(glfwWindow, &left, &top);
+    x11.movePointer(left + 50, top + 60);
+    x11.movePointer(left + 70, top + 80);
+    glfwSetWindowPos(glfwWindow, left + 10, top + 10);
+    x11.sync();
+    for (int pass = 0; pass < 20 && (g_appMoves < 2 || g_appWindowMoves < 1); ++pass) {
+        glfwWaitEventsTimeout(0.05);
+    }
+    EXPECT_GE(g_appMoves, 2);
+    EXPECT_EQ(g_appWindowMoves, 1);
+}
+
+TEST_F(EventLoop, AWindowThatAnotherClientDestroysEndsTheLoop) {
+    window.setResizeCallback(recordResize);
+    X11Driver x11;
+    const unsigned long native = nativeWindowOf(window.getGlfwWindow()).window;
+    g_onFrame = [&] {
+        if (g_frameArguments.size() == 2) {
+            x11.destroyWindow(native);
+        } else if (g_frameArguments.size() == 100) {
+            ADD_FAILURE() << "the loop ran on";
+            glfwSetWindowShouldClose(window.getGlfwWindow(), GLFW_TRUE);
+        }
+    };
+    window.run(recordFrame);
+    EXPECT_LE(g_frameArguments.size(), 3u);
+}
+
+TEST(WindowTeardown, ErrorsReadWhileAGoneWindowIsDestroyedDoNotEndTheProcess) {
+    Window window;
+    ASSERT_NE(window.create(), nullptr);
+    window.show();
+    glfwPollEvents();
+    X11Driver x11;
+    x11.destroyWindow(nativeWindowOf(window.getGlfwWindow()).window);
+    g_interpose.syncWhileDestroyingWindows = true;
+    window.destroy();
+    g_interpose.syncWhileDestroyingWindows = false;
+    glfwTerminate();
+    SUCCEED();
 }
 
 TEST(WindowTeardown, LateRequestsAboutTheDestroyedWindowDoNotEndTheProcess) {

@@ -67,6 +67,42 @@ TEST(ButtonPosition, IsWhereThePointerWasWhenTheButtonWent) {
 } // namespace
 
 namespace {
+TEST(ButtonPosition, FollowsTheWindowMovingUnderAStillPointer) {
+    g_presses.clear();
+    Window window;
+    ASSERT_NE(window.create(), nullptr);
+    window.setMouseButtonCallback(record);
+    window.show();
+    GLFWwindow* w = window.getGlfwWindow();
+    X11Driver x11;
+    int left = 0;
+    int top = 0;
+    glfwGetWindowPos(w, &left, &top);
+    x11.movePointer(left + 300, top + 300);
+    for (int i = 0; i < 10; ++i) {
+        glfwWaitEventsTimeout(0.02);
+    }
+    glfwSetWindowPos(w, left + 100, top + 80);
+    for (int i = 0; i < 10; ++i) {
+        glfwWaitEventsTimeout(0.02);
+    }
+    x11.click(1);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (g_presses.size() < 2 && std::chrono::steady_clock::now() < deadline) {
+        glfwWaitEventsTimeout(0.05);
+    }
+    double x = 0.0;
+    double y = 0.0;
+    glfwGetCursorPos(w, &x, &y);
+    EXPECT_EQ(x, 200.0);
+    EXPECT_EQ(y, 220.0);
+    ASSERT_EQ(g_presses.size(), 2u);
+    EXPECT_EQ(g_presses[0].x, 200);
+    EXPECT_EQ(g_presses[0].y, 220);
+    window.destroy();
+    glfwTerminate();
+}
+
 // Found by the fuzz target for GLFW's events: a position beyond an int's range
 // (GLFW's positions are doubles without bounds) was converted to an int
 // regardless, which is undefined.

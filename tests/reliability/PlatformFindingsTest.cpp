@@ -3,8 +3,26 @@
 #include "imgui_impl_glfw.h"
 
 #include <GLFW/glfw3.h>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <imgui.h>
+
+namespace {
+// The window size GLFW reports to the binding, when set.
+bool g_fakeSize = false;
+int g_fakeWidth = 0;
+int g_fakeHeight = 0;
+} // namespace
+
+extern "C" void glfwGetWindowSize(GLFWwindow* window, int* width, int* height) {
+    if (g_fakeSize) {
+        *width = g_fakeWidth;
+        *height = g_fakeHeight;
+        return;
+    }
+    using Real = void (*)(GLFWwindow*, int*, int*);
+    reinterpret_cast<Real>(dlsym(RTLD_NEXT, "glfwGetWindowSize"))(window, width, height);
+}
 
 namespace {
 
@@ -24,10 +42,15 @@ class PlatformBindingInput : public ::testing::Test {
         ImGui_ImplGlfw_InitForOther(window, true);
     }
     void TearDown() override {
+        g_fakeSize = false;
         ImGui_ImplGlfw_Shutdown();
         ImGui::DestroyContext();
         glfwDestroyWindow(window);
         glfwTerminate();
+    }
+    static void reportWindowSize(int width, int height) {
+        g_fakeWidth = width;
+        g_fakeHeight = height;
     }
     void frame() {
         ImGui_ImplGlfw_NewFrame();
@@ -44,15 +67,16 @@ class PlatformBindingInput : public ::testing::Test {
 // Found as: Dear ImGui's assertion "Invalid DisplaySize value!" stopping the
 // program, for a window size below zero handed over as it came.
 TEST_F(PlatformBindingInput, ASizeBelowZeroCountsAsAnEmptyDisplay) {
-    ImGui_ImplGlfw_WindowSizeCallback(window, -5, 300);
+    g_fakeSize = true;
+    reportWindowSize(-5, 300);
     frame();
     EXPECT_EQ(ImGui::GetIO().DisplaySize.x, 0.0f);
     EXPECT_EQ(ImGui::GetIO().DisplaySize.y, 300.0f);
-    ImGui_ImplGlfw_WindowSizeCallback(window, 200, -2147483647 - 1);
+    reportWindowSize(200, -2147483647 - 1);
     frame();
     EXPECT_EQ(ImGui::GetIO().DisplaySize.x, 200.0f);
     EXPECT_EQ(ImGui::GetIO().DisplaySize.y, 0.0f);
-    ImGui_ImplGlfw_WindowSizeCallback(window, 640, 480);
+    reportWindowSize(640, 480);
     frame();
     EXPECT_EQ(ImGui::GetIO().DisplaySize.x, 640.0f);
     EXPECT_EQ(ImGui::GetIO().DisplaySize.y, 480.0f);

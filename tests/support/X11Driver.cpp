@@ -163,6 +163,11 @@ X11Driver::Screenshot X11Driver::screenshot() {
     return shot;
 }
 
+void X11Driver::destroyWindow(unsigned long window) {
+    XDestroyWindow(display, window);
+    XSync(display, False);
+}
+
 void X11Driver::sync() {
     XSync(display, False);
 }

@@ -31,6 +31,8 @@ class X11Driver {
     void resize(unsigned long window, int width, int height);
     void iconify(unsigned long window);
     void map(unsigned long window);
+    // Destroys the window as another client may, and waits until it is gone.
+    void destroyWindow(unsigned long window);
 
     struct Rgb {
         int r, g, b;

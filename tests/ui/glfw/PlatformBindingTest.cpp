@@ -94,6 +94,9 @@ void appButton(GLFWwindow*, int button, int, int) {
 class PlatformBinding : public ::testing::Test {
   protected:
     void SetUp() override {
+        g_fakes = Fakes{};
+        g_appKeysSeenByUi.clear();
+        g_appButtons.clear();
         glfwSetErrorCallback([](int, const char*) { ++g_glfwErrors; });
         ASSERT_TRUE(glfwInit());
         glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
@@ -154,6 +157,7 @@ TEST_F(PlatformBinding, InitialisingAgainKeepsASingleChain) {
     settle();
     EXPECT_EQ(g_appKeysSeenByUi.size(), 1u);
     EXPECT_TRUE(io().KeysDown[GLFW_KEY_A]);
+    x11.key(XK_a, false);
     ImGui_ImplGlfw_Shutdown();
     EXPECT_EQ(glfwSetKeyCallback(window, nullptr), appKey);
 }
@@ -215,55 +219,44 @@ TEST_F(PlatformBinding, MousePositionOnlyWhileFocusedAndMovedOnRequest) {
     ImGui_ImplGlfw_InitForOther(window, true);
     ImGui_ImplGlfw_NewFrame();
     EXPECT_EQ(io().MousePos.x, 100.0f);
-    ImGui_ImplGlfw_WindowFocusCallback(window, GLFW_FALSE);
+    g_fakes.unfocused = true;
     ImGui_ImplGlfw_NewFrame();
     EXPECT_EQ(io().MousePos.x, -FLT_MAX);
 
-    ImGui_ImplGlfw_WindowFocusCallback(window, GLFW_TRUE);
-    io().MousePos = ImVec2(123.0f, 45.0f);
+    g_fakes.unfocused = false;
+    io().MousePos = ImVec2(123.5f, 45.25f);
     io().WantSetMousePos = true;
     ImGui_ImplGlfw_NewFrame();
     EXPECT_EQ(io().MousePos.y, -FLT_MAX);
-    double x = 0.0, y = 0.0;
-    glfwGetCursorPos(window, &x, &y);
-    EXPECT_EQ(x, 123.0);
-    EXPECT_EQ(y, 45.0);
     io().WantSetMousePos = false;
-    settle();
+    // The X server places the pointer on whole pixels.
     ImGui_ImplGlfw_NewFrame();
-    EXPECT_EQ(io().MousePos.x, 123.0f) << "GLFW reports no event for the move it made";
+    EXPECT_EQ(io().MousePos.x, 123.0f);
     EXPECT_EQ(io().MousePos.y, 45.0f);
 }
 
-TEST_F(PlatformBinding, ThePointerFollowsMotionAndIsUnknownOutsideWithNoButtonHeld) {
+TEST_F(PlatformBinding, ThePointerIsWhereItIsNowWhileTheWindowIsFocused) {
     ImGui_ImplGlfw_InitForOther(window, true);
-    x11.movePointer(200, 150);
+    int left = 0;
+    int top = 0;
+    glfwGetWindowPos(window, &left, &top);
+    x11.movePointer(left + 900, top + 600); // outside the 640 x 480 window
+    settle();
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(io().MousePos.x, 900.0f);
+    EXPECT_EQ(io().MousePos.y, 600.0f);
+
+    // The window moves under a still pointer: no pointer event says so.
+    x11.movePointer(left + 300, top + 300);
+    settle();
+    glfwSetWindowPos(window, left + 100, top + 80);
     settle();
     ImGui_ImplGlfw_NewFrame();
     EXPECT_EQ(io().MousePos.x, 200.0f);
-    EXPECT_EQ(io().MousePos.y, 150.0f);
-
-    x11.movePointer(900, 600); // outside the 640 x 480 window
-    settle();
-    ImGui_ImplGlfw_NewFrame();
-    EXPECT_EQ(io().MousePos.x, -FLT_MAX);
-    x11.movePointer(300, 200);
-    settle();
-    ImGui_ImplGlfw_NewFrame();
-    EXPECT_EQ(io().MousePos.x, 300.0f);
-    EXPECT_EQ(io().MousePos.y, 200.0f);
-
-    // A held button keeps the window receiving moves, so the last one stands.
-    x11.button(1, true);
-    settle();
-    ImGui_ImplGlfw_CursorEnterCallback(window, GLFW_FALSE);
-    ImGui_ImplGlfw_NewFrame();
-    EXPECT_EQ(io().MousePos.x, 300.0f);
-    x11.button(1, false);
-    settle();
+    EXPECT_EQ(io().MousePos.y, 220.0f);
 }
 
-TEST_F(PlatformBinding, WithItsCallbacksAFrameAsksGlfwNothingAboutTheWindow) {
+TEST_F(PlatformBinding, EveryFrameReadsTheWindowAndSetsTheCursor) {
     ImGui_ImplGlfw_InitForOther(window, true);
     g_fakes.sizeQueries = g_fakes.focusQueries = g_fakes.cursorQueries = 0;
     g_fakes.cursorSettings = 0;
@@ -271,21 +264,60 @@ TEST_F(PlatformBinding, WithItsCallbacksAFrameAsksGlfwNothingAboutTheWindow) {
         ImGui::SetMouseCursor(ImGuiMouseCursor_Arrow);
         ImGui_ImplGlfw_NewFrame();
     }
-    EXPECT_EQ(g_fakes.sizeQueries, 0);
-    EXPECT_EQ(g_fakes.focusQueries, 0);
-    EXPECT_EQ(g_fakes.cursorQueries, 0);
-    EXPECT_EQ(g_fakes.cursorSettings, 1) << "the cursor is set when it changes";
-    ImGui::SetMouseCursor(ImGuiMouseCursor_Hand);
-    ImGui_ImplGlfw_NewFrame();
-    EXPECT_EQ(g_fakes.cursorSettings, 2);
+    EXPECT_EQ(g_fakes.sizeQueries, 6);
+    EXPECT_EQ(g_fakes.focusQueries, 3);
+    EXPECT_EQ(g_fakes.cursorQueries, 3);
+    EXPECT_EQ(g_fakes.cursorSettings, 3);
 
-    // A real resize reaches the frame through GLFW's events.
+    // A cursor the application sets between frames gives way to the UI's.
+    GLFWcursor* crosshair = glfwCreateStandardCursor(GLFW_CROSSHAIR_CURSOR);
+    glfwSetCursor(window, crosshair);
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(g_fakes.shapes[g_fakes.lastCursor], GLFW_ARROW_CURSOR);
+    glfwDestroyCursor(crosshair);
+
+    // A new size shows in the very next frame.
     glfwSetWindowSize(window, 500, 300);
-    settle();
     ImGui_ImplGlfw_NewFrame();
     EXPECT_EQ(io().DisplaySize.x, 500.0f);
     EXPECT_EQ(io().DisplaySize.y, 300.0f);
     EXPECT_EQ(io().DisplayFramebufferScale.x, 1.0f);
+}
+
+namespace {
+int g_appSizes = 0;
+int g_appMoves = 0;
+} // namespace
+
+TEST_F(PlatformBinding, CallbacksInstalledAfterInitialisationLeaveTheFrameTrue) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    g_appSizes = g_appMoves = 0;
+    const GLFWwindowsizefun appSize = [](GLFWwindow*, int, int) { ++g_appSizes; };
+    const GLFWcursorposfun appMove = [](GLFWwindow*, double, double) { ++g_appMoves; };
+    glfwSetWindowSizeCallback(window, appSize);
+    glfwSetFramebufferSizeCallback(window, nullptr);
+    glfwSetCursorPosCallback(window, appMove);
+    glfwSetWindowFocusCallback(window, nullptr);
+    glfwSetCursorEnterCallback(window, nullptr);
+
+    glfwSetWindowSize(window, 320, 200);
+    x11.movePointer(50, 60);
+    settle();
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_GT(g_appSizes, 0);
+    EXPECT_GT(g_appMoves, 0);
+    EXPECT_EQ(io().DisplaySize.x, 320.0f);
+    EXPECT_EQ(io().DisplaySize.y, 200.0f);
+    int left = 0;
+    int top = 0;
+    glfwGetWindowPos(window, &left, &top);
+    EXPECT_EQ(io().MousePos.x, static_cast<float>(50 - left));
+    EXPECT_EQ(io().MousePos.y, static_cast<float>(60 - top));
+
+    // Shutdown hands back only the callbacks the binding took over.
+    ImGui_ImplGlfw_Shutdown();
+    EXPECT_EQ(glfwSetWindowSizeCallback(window, nullptr), appSize);
+    EXPECT_EQ(glfwSetCursorPosCallback(window, nullptr), appMove);
 }
 
 TEST_F(PlatformBinding, WithoutItsCallbacksTheBindingAsksGlfwEveryFrame) {
@@ -326,12 +358,13 @@ TEST_F(PlatformBinding, DisplaySizeAndAScaleThatSurvivesAnEmptySide) {
     ImGui_ImplGlfw_NewFrame();
     EXPECT_EQ(io().DisplaySize.x, 640.0f);
     EXPECT_EQ(io().DisplaySize.y, 480.0f);
-    ImGui_ImplGlfw_WindowSizeCallback(window, 320, 160);
+    g_fakes.windowW = 320;
+    g_fakes.windowH = 160;
     ImGui_ImplGlfw_NewFrame();
     EXPECT_EQ(io().DisplaySize.x, 320.0f);
     EXPECT_EQ(io().DisplayFramebufferScale.x, 2.0f);
     EXPECT_EQ(io().DisplayFramebufferScale.y, 3.0f);
-    ImGui_ImplGlfw_WindowSizeCallback(window, 0, 160);
+    g_fakes.windowW = 0;
     ImGui_ImplGlfw_NewFrame();
     EXPECT_EQ(io().DisplaySize.x, 0.0f);
     EXPECT_EQ(io().DisplayFramebufferScale.y, 3.0f);
