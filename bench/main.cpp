@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
                 frames.ratioGoal = 1.15;
             } else if (frames.backendName == "null") {
                 frames.backend = kBackendNull;
-                frames.ratioGoal = 6.0;
+                frames.ratioGoal = 30.0;
             } else {
                 ok = false;
             }
