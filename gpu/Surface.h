@@ -14,8 +14,8 @@ extern WGPUTextureFormat g_swapChainFormat;
 // device's back end, over a connection of its own to the window's display
 // (the window's connection when no other can be opened), and chooses its
 // format: RGBA8Unorm when offered, else BGRA8Unorm, else the first format
-// offered. Does nothing when the surface
-// already exists. Returns false when no usable surface could be made.
+// offered. Does nothing when the surface already exists. Returns false when no
+// usable surface could be made.
 bool createNativeSwapChainImpl(int backendType, WGPUAdapter adapter, WGPUDevice device,
                                void* nativeWindow);
 

@@ -180,8 +180,9 @@ void ImGui_ImplGlfw_UpdateMousePosAndButtons() {
         return;
     }
     if (io.WantSetMousePos) {
-        glfwSetCursorPos(g_Window, static_cast<double>(mouse_pos_backup.x),
-                         static_cast<double>(mouse_pos_backup.y));
+        const double x = static_cast<double>(mouse_pos_backup.x);
+        const double y = static_cast<double>(mouse_pos_backup.y);
+        glfwSetCursorPos(g_Window, x, y);
     } else {
         double mouse_x = 0.0;
         double mouse_y = 0.0;
