@@ -4,6 +4,9 @@
 
 void* openDisplayConnectionLike(void* display) {
     Display* shared = static_cast<Display*>(display);
+    if (shared == nullptr) {
+        return nullptr;
+    }
     XSync(shared, False);
     return XOpenDisplay(XDisplayString(shared));
 }
