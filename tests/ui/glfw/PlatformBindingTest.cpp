@@ -94,6 +94,10 @@ void appButton(GLFWwindow*, int button, int, int) {
 class PlatformBinding : public ::testing::Test {
   protected:
     void SetUp() override {
+        // Each test starts from GLFW's own answers and no events seen.
+        g_fakes = Fakes{};
+        g_appKeysSeenByUi.clear();
+        g_appButtons.clear();
         glfwSetErrorCallback([](int, const char*) { ++g_glfwErrors; });
         ASSERT_TRUE(glfwInit());
         glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
@@ -154,8 +158,52 @@ TEST_F(PlatformBinding, InitialisingAgainKeepsASingleChain) {
     settle();
     EXPECT_EQ(g_appKeysSeenByUi.size(), 1u);
     EXPECT_TRUE(io().KeysDown[GLFW_KEY_A]);
+    x11.key(XK_a, false);
     ImGui_ImplGlfw_Shutdown();
     EXPECT_EQ(glfwSetKeyCallback(window, nullptr), appKey);
+}
+
+namespace {
+int g_otherWindowKeys = 0;
+void otherWindowKey(GLFWwindow*, int, int, int, int) {
+    ++g_otherWindowKeys;
+}
+} // namespace
+
+// Initialising again without a shutdown must not touch what the first
+// initialisation used: its window is gone, and after a glfwTerminate its
+// cursors are too.
+TEST_F(PlatformBinding, InitialisingAgainAfterTheWindowOrGlfwWentServesTheNewWindow) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    glfwDestroyWindow(window);
+    window = glfwCreateWindow(640, 480, "binding", nullptr, nullptr);
+    glfwShowWindow(window);
+    glfwSetKeyCallback(window, otherWindowKey);
+    settle();
+    ImGui_ImplGlfw_InitForOther(window, true);
+    g_otherWindowKeys = 0;
+    x11.tap(XK_b);
+    settle();
+    EXPECT_EQ(g_otherWindowKeys, 2) << "the new window's own callback";
+    EXPECT_TRUE(g_appKeysSeenByUi.empty()) << "the first window's callback";
+
+    glfwTerminate();
+    ASSERT_TRUE(glfwInit());
+    window = glfwCreateWindow(640, 480, "binding", nullptr, nullptr);
+    glfwShowWindow(window);
+    glfwSetKeyCallback(window, otherWindowKey);
+    settle();
+    g_fakes.shapes.clear();
+    ImGui_ImplGlfw_InitForOther(window, true);
+    g_otherWindowKeys = 0;
+    x11.tap(XK_b);
+    settle();
+    EXPECT_EQ(g_otherWindowKeys, 2);
+    ImGui::SetMouseCursor(ImGuiMouseCursor_Hand);
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(g_fakes.shapes[g_fakes.lastCursor], GLFW_HAND_CURSOR) << "a cursor made now";
+    ImGui_ImplGlfw_Shutdown();
+    EXPECT_EQ(glfwSetKeyCallback(window, nullptr), otherWindowKey);
 }
 
 TEST_F(PlatformBinding, ModifiersFollowTheKeyDownTable) {
