@@ -1,5 +1,7 @@
 #include "Device.h"
 
+#include <dlfcn.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -48,6 +50,13 @@ void onAdapterAnswer(WGPURequestAdapterStatus status, WGPUAdapter adapter, WGPUS
     request->adapter = status == WGPURequestAdapterStatus_Success ? adapter : nullptr;
 }
 
+// The library loads the EGL library for its OpenGL adapters and unloads it
+// when the last of their devices is gone, while Mesa's rendering threads can
+// still be running its code: a crash. Once loaded, it stays for the process.
+void keepEglLoaded() {
+    dlopen("libEGL.so", RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
+}
+
 WGPUAdapter firstAdapterOf(int backend) {
     const WGPUBackendType libraryBackend = toLibraryBackend(backend);
     if (libraryBackend == WGPUBackendType_Undefined) {
@@ -55,6 +64,11 @@ WGPUAdapter firstAdapterOf(int backend) {
     }
     WGPURequestAdapterOptions options{};
     options.backendType = libraryBackend;
+    // The library offers its OpenGL and OpenGL ES adapters only to a request
+    // at the Compatibility feature level; every other back end keeps Core.
+    if (backend == kBackendOpenGL || backend == kBackendOpenGLES) {
+        options.featureLevel = WGPUFeatureLevel_Compatibility;
+    }
     AdapterRequest request;
     WGPURequestAdapterCallbackInfo callbackInfo{};
     callbackInfo.mode = WGPUCallbackMode_AllowProcessEvents;
@@ -67,6 +81,9 @@ WGPUAdapter firstAdapterOf(int backend) {
     if (request.adapter != nullptr && adapterBackend(request.adapter) != backend) {
         wgpuAdapterRelease(request.adapter);
         return nullptr;
+    }
+    if (request.adapter != nullptr && (backend == kBackendOpenGL || backend == kBackendOpenGLES)) {
+        keepEglLoaded();
     }
     return request.adapter;
 }
