@@ -7,6 +7,7 @@
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -162,4 +163,31 @@ TEST(ProgramStartUp, WithoutAVulkanDriverExitsOneSilently) {
                                               {}});
     EXPECT_EQ(program.wait(30000), 1);
     EXPECT_EQ(program.output(), "");
+}
+
+namespace {
+// The program with a WebGPU library that fails in the given way; the
+// sanitizer runtime lets a library come before it.
+int exitStatusWith(const char* failingLibrary, std::string& output) {
+    const char* sanitizerOptions = std::getenv("ASAN_OPTIONS");
+    std::string options = sanitizerOptions != nullptr ? sanitizerOptions : "";
+    options += (options.empty() ? "" : ":") + std::string("verify_asan_link_order=0");
+    ChildProcess program({TALLOWICK_BINARY},
+                         {{{"LD_PRELOAD", failingLibrary}, {"ASAN_OPTIONS", options}}, {}});
+    const int status = program.wait(60000);
+    output = program.output();
+    return status;
+}
+} // namespace
+
+TEST(ProgramStartUp, WithoutAWebGpuInstanceExitsOneSilently) {
+    std::string output;
+    EXPECT_EQ(exitStatusWith(NO_INSTANCE_SHIM, output), 1);
+    EXPECT_EQ(output, "");
+}
+
+TEST(ProgramStartUp, AnAdapterRequestLeftUnansweredExitsOneSilently) {
+    std::string output;
+    EXPECT_EQ(exitStatusWith(SILENT_ADAPTER_SHIM, output), 1);
+    EXPECT_EQ(output, "");
 }
