@@ -19,6 +19,10 @@
 #include "ui_fragment_spirv.h"
 #include "ui_vertex_spirv.h"
 
+// Indices are uploaded and drawn as 16-bit (WGPUIndexFormat_Uint16); a UI
+// library built with 32-bit ImDrawIdx would have them read as garbage.
+static_assert(sizeof(ImDrawIdx) == 2, "the WebGPU renderer binding draws 16-bit ImDrawIdx only");
+
 namespace {
 
 constexpr int kVertexMargin = 5000;
@@ -336,6 +340,29 @@ void SetupRenderState(ImDrawData* draw_data, WGPURenderPassEncoder ctx, FrameSlo
 
     WGPUColor blend_color = {0.0, 0.0, 0.0, 0.0};
     wgpuRenderPassEncoderSetBlendConstant(ctx, &blend_color);
+}
+
+// A command draws indices of its own list, each counted from its VtxOffset,
+// and every vertex they name must be one of its own list's. One that reaches
+// past its list's indices or vertices (the UI library makes none) is skipped:
+// the device would reject the whole frame for indices past the buffer, or the
+// command would draw another list's vertices. Every index is checked; the
+// UI's lists hold a few thousand.
+bool StaysWithinItsList(const ImDrawList* cmd_list, const ImDrawCmd* pcmd) {
+    const uint64_t idx_end = static_cast<uint64_t>(pcmd->IdxOffset) + pcmd->ElemCount;
+    if (idx_end > static_cast<uint64_t>(cmd_list->IdxBuffer.Size))
+        return false;
+    if (pcmd->ElemCount == 0)
+        return true;
+    if (pcmd->VtxOffset >= static_cast<unsigned int>(cmd_list->VtxBuffer.Size))
+        return false;
+    const unsigned int vertices_from_offset =
+        static_cast<unsigned int>(cmd_list->VtxBuffer.Size) - pcmd->VtxOffset;
+    const ImDrawIdx* indices = cmd_list->IdxBuffer.Data + pcmd->IdxOffset;
+    ImDrawIdx largest = 0;
+    for (unsigned int i = 0; i < pcmd->ElemCount; i++)
+        largest = indices[i] > largest ? indices[i] : largest;
+    return largest < vertices_from_offset;
 }
 
 uint32_t DisplayExtent(float size) {
@@ -657,14 +684,7 @@ void ImGui_ImplWGPU_RenderDrawData(ImDrawData* draw_data, WGPURenderPassEncoder 
                 continue;
             }
 
-            // A command draws indices of its own list, counted from a vertex
-            // of its own list. One that reaches past them (the UI library
-            // makes none) is skipped: the device would reject the whole frame
-            // for indices past the buffer, or it would draw another list's.
-            if (static_cast<uint64_t>(pcmd->IdxOffset) + pcmd->ElemCount >
-                    static_cast<uint64_t>(cmd_list->IdxBuffer.Size) ||
-                (pcmd->ElemCount > 0 &&
-                 pcmd->VtxOffset >= static_cast<unsigned int>(cmd_list->VtxBuffer.Size)))
+            if (!StaysWithinItsList(cmd_list, pcmd))
                 continue;
 
             // The scissor must lie within the render target, which the
