@@ -2,9 +2,11 @@
 //
 // Device objects: one render pipeline, the font atlas texture with its view and
 // sampler, a 64-byte uniform buffer holding the projection, bind group 0
-// (uniform buffer + sampler) and one bind group 1 per texture view, cached by
-// the hash of the view's handle value. Per frame in flight, one vertex and one
-// index buffer with host copies that gather all draw lists for a single upload.
+// (uniform buffer + sampler) and one bind group 1 per texture, cached by the
+// hash of its texture id: a view's handle value, except for the font atlas,
+// whose id stays the same whichever view it has. Per frame in flight, one
+// vertex and one index buffer with host copies that gather all draw lists for
+// a single upload.
 
 #include "imgui_impl_wgpu.h"
 
@@ -64,6 +66,16 @@ WGPURenderPipeline g_pipeline = nullptr;
 FrameSlot* g_frameSlots = nullptr;
 uint32_t g_frameIndex = UINT32_MAX;
 DeviceObjects g_resources;
+
+// The font atlas's texture id: the same for every font view the binding makes,
+// so that draw data made before the device objects were re-created (or kept
+// from an earlier frame) is drawn with the atlas as it is now. Were the id the
+// view's handle, such draw data would name a released view, and a bind group
+// would be made from it.
+char g_fontTextureId;
+ImTextureID FontTextureId() {
+    return static_cast<ImTextureID>(&g_fontTextureId);
+}
 
 void SafeRelease(WGPURenderPipeline& res) {
     if (res)
@@ -287,7 +299,7 @@ void CreateFontTexture() {
     sampler_desc.maxAnisotropy = 1;
     g_resources.FontSampler = wgpuDeviceCreateSampler(g_device, &sampler_desc);
 
-    io.Fonts->SetTexID(static_cast<ImTextureID>(g_resources.FontTextureView));
+    io.Fonts->SetTexID(FontTextureId());
 }
 
 void CreateUniformBuffer() {
@@ -561,9 +573,8 @@ bool ImGui_ImplWGPU_CreateDeviceObjects() {
     g_resources.ImageBindGroupLayout = bg_layouts[1];
     g_resources.FontImageBindGroup =
         CreateImageBindGroup(g_resources.ImageBindGroupLayout, g_resources.FontTextureView);
-    g_resources.ImageBindGroupCache.SetVoidPtr(
-        TextureKey(static_cast<ImTextureID>(g_resources.FontTextureView)),
-        g_resources.FontImageBindGroup);
+    g_resources.ImageBindGroupCache.SetVoidPtr(TextureKey(FontTextureId()),
+                                               g_resources.FontImageBindGroup);
 
     SafeRelease(vertex_shader_desc.Module);
     SafeRelease(pixel_shader_desc.Module);
