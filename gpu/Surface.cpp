@@ -87,15 +87,6 @@ WGPUSurface configureSwapChain(WGPUDevice device) {
     return g_surface;
 }
 
-void releaseSwapChainForTesting() {
-    if (g_surface != nullptr) {
-        wgpuSurfaceRelease(g_surface);
-    }
-    g_surface = nullptr;
-    g_swapChainFormat = WGPUTextureFormat_Undefined;
-    g_configuration = WGPUSurfaceConfiguration{};
-}
-
 bool acquireFrameTarget(WGPUSurface surface, FrameTarget& target) {
     WGPUSurfaceTexture surfaceTexture{};
     wgpuSurfaceGetCurrentTexture(surface, &surfaceTexture);

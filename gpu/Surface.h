@@ -21,9 +21,6 @@ bool createNativeSwapChainImpl(int backendType, WGPUAdapter adapter, WGPUDevice 
 // returns it.
 WGPUSurface configureSwapChain(WGPUDevice device);
 
-// Forgets the surface so that a test can make another one.
-void releaseSwapChainForTesting();
-
 // One frame's target: the surface texture and a view of it.
 struct FrameTarget {
     WGPUTexture texture = nullptr;

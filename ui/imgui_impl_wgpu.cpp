@@ -744,30 +744,3 @@ const uint32_t* ImGui_ImplWGPU_FragmentProgram(size_t* word_count) {
     *word_count = sizeof(ui_fragment_spirv) / sizeof(ui_fragment_spirv[0]);
     return ui_fragment_spirv;
 }
-
-ImGui_ImplWGPU_Diagnostics ImGui_ImplWGPU_GetDiagnostics() {
-    ImGui_ImplWGPU_Diagnostics d;
-    d.Device = g_device;
-    d.RenderTargetFormat = g_renderTargetFormat;
-    d.FramesInFlight = g_framesInFlight;
-    d.FrameIndex = g_frameIndex;
-    d.Pipeline = g_pipeline;
-    d.FontTexture = g_resources.FontTexture;
-    d.FontTextureView = g_resources.FontTextureView;
-    d.FontSampler = g_resources.FontSampler;
-    d.UniformBuffer = g_resources.UniformBuffer;
-    d.CommonBindGroup = g_resources.CommonBindGroup;
-    d.ImageBindGroupLayout = g_resources.ImageBindGroupLayout;
-    d.FontImageBindGroup = g_resources.FontImageBindGroup;
-    d.HasFrameSlots = g_frameSlots != nullptr;
-    if (g_frameSlots != nullptr) {
-        for (uint32_t i = 0; i < g_framesInFlight; i++) {
-            const FrameSlot& fr = g_frameSlots[i];
-            d.FrameSlots.push_back({fr.IndexBuffer, fr.VertexBuffer, fr.IndexHostCopy,
-                                    fr.VertexHostCopy, fr.IndexCapacity, fr.VertexCapacity});
-        }
-    }
-    for (const ImGuiStorage::ImGuiStoragePair& entry : g_resources.ImageBindGroupCache.Data)
-        d.ImageBindGroupCache.push_back({entry.key, static_cast<WGPUBindGroup>(entry.val_p)});
-    return d;
-}

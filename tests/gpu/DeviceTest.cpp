@@ -1,5 +1,6 @@
 #include "Device.h"
 #include "Surface.h"
+#include "SurfaceTesting.h"
 #include "Window.h"
 
 #include "Process.h"

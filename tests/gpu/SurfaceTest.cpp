@@ -1,5 +1,6 @@
 #include "Surface.h"
 #include "Device.h"
+#include "SurfaceTesting.h"
 #include "Window.h"
 
 #include "X11Driver.h"
