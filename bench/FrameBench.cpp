@@ -7,6 +7,7 @@
 #include "Device.h"
 #include "Scene.h"
 #include "Surface.h"
+#include "SurfaceTesting.h"
 #include "Window.h"
 
 #define GLFW_INCLUDE_NONE

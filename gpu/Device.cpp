@@ -1,7 +1,14 @@
 #include "Device.h"
 
+#include <dlfcn.h>
+
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <thread>
+#include <utility>
+#include <vector>
 
 int g_backendType = 0;
 
@@ -36,44 +43,94 @@ int fromLibraryBackend(WGPUBackendType backend) {
     return -1;
 }
 
+// How long the library may take to answer a request for an adapter. Finding
+// the adapters takes well under a second, also on software drivers; a library
+// that has not answered by then is taken to have none.
+constexpr std::chrono::seconds kAdapterAnswerTimeout{10};
+
 struct AdapterRequest {
     bool answered = false;
+    bool abandoned = false;
     WGPUAdapter adapter = nullptr;
 };
+
+// Requests given up on stay for the rest of the process: the library may
+// still answer them, as late as when the instance goes at exit.
+std::vector<std::unique_ptr<AdapterRequest>> g_abandonedRequests;
 
 void onAdapterAnswer(WGPURequestAdapterStatus status, WGPUAdapter adapter, WGPUStringView,
                      void* userdata1, void*) {
     auto* request = static_cast<AdapterRequest*>(userdata1);
     request->answered = true;
     request->adapter = status == WGPURequestAdapterStatus_Success ? adapter : nullptr;
+    if (request->abandoned && request->adapter != nullptr) {
+        wgpuAdapterRelease(request->adapter);
+        request->adapter = nullptr;
+    }
+}
+
+// The adapter the library answers the request with, or null when it answers
+// none or does not answer in time.
+WGPUAdapter requestAdapter(WGPUInstance instance, const WGPURequestAdapterOptions& options) {
+    auto request = std::make_unique<AdapterRequest>();
+    WGPURequestAdapterCallbackInfo callbackInfo{};
+    callbackInfo.mode = WGPUCallbackMode_AllowProcessEvents;
+    callbackInfo.callback = onAdapterAnswer;
+    callbackInfo.userdata1 = request.get();
+    wgpuInstanceRequestAdapter(instance, &options, callbackInfo);
+    const auto deadline = std::chrono::steady_clock::now() + kAdapterAnswerTimeout;
+    while (!request->answered && std::chrono::steady_clock::now() < deadline) {
+        wgpuInstanceProcessEvents(instance);
+        if (!request->answered) {
+            std::this_thread::yield();
+        }
+    }
+    if (!request->answered) {
+        request->abandoned = true;
+        g_abandonedRequests.push_back(std::move(request));
+        return nullptr;
+    }
+    return request->adapter;
+}
+
+// The library loads the EGL library for its OpenGL adapters and unloads it
+// when the last of their devices is gone, while Mesa's rendering threads can
+// still be running its code: a crash. Once loaded, it stays for the process.
+void keepEglLoaded() {
+    dlopen("libEGL.so", RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
 }
 
 WGPUAdapter firstAdapterOf(int backend) {
     const WGPUBackendType libraryBackend = toLibraryBackend(backend);
-    if (libraryBackend == WGPUBackendType_Undefined) {
+    WGPUInstance instance = gpuInstance();
+    if (libraryBackend == WGPUBackendType_Undefined || instance == nullptr) {
         return nullptr;
     }
     WGPURequestAdapterOptions options{};
     options.backendType = libraryBackend;
-    AdapterRequest request;
-    WGPURequestAdapterCallbackInfo callbackInfo{};
-    callbackInfo.mode = WGPUCallbackMode_AllowProcessEvents;
-    callbackInfo.callback = onAdapterAnswer;
-    callbackInfo.userdata1 = &request;
-    wgpuInstanceRequestAdapter(gpuInstance(), &options, callbackInfo);
-    while (!request.answered) {
-        wgpuInstanceProcessEvents(gpuInstance());
+    // The library offers its OpenGL and OpenGL ES adapters only to a request
+    // at the Compatibility feature level; every other back end keeps Core.
+    if (backend == kBackendOpenGL || backend == kBackendOpenGLES) {
+        options.featureLevel = WGPUFeatureLevel_Compatibility;
     }
-    if (request.adapter != nullptr && adapterBackend(request.adapter) != backend) {
-        wgpuAdapterRelease(request.adapter);
+    WGPUAdapter adapter = requestAdapter(instance, options);
+    if (adapter != nullptr && adapterBackend(adapter) != backend) {
+        wgpuAdapterRelease(adapter);
         return nullptr;
     }
-    return request.adapter;
+    if (adapter != nullptr && (backend == kBackendOpenGL || backend == kBackendOpenGLES)) {
+        keepEglLoaded();
+    }
+    return adapter;
 }
 
 struct InstanceHolder {
     WGPUInstance instance = wgpuCreateInstance(nullptr);
-    ~InstanceHolder() { wgpuInstanceRelease(instance); }
+    ~InstanceHolder() {
+        if (instance != nullptr) {
+            wgpuInstanceRelease(instance);
+        }
+    }
 };
 } // namespace
 

@@ -23,11 +23,14 @@ extern int g_backendType;
 // platform's primary one; every other value stands as it is.
 int resolveBackendRequest(int requested);
 
-// The one WebGPU instance of the process, made on first use.
+// The one WebGPU instance of the process, made on first use; null when the
+// library could not make one.
 WGPUInstance gpuInstance();
 
 // The first adapter of the preferred back end, else (when fallback is not 0)
 // the first of the fallback back end, else null. The caller releases it.
+// Without an instance, or when the library leaves a request unanswered for
+// 10 seconds, there is no adapter.
 WGPUAdapter selectAdapter(int preferred, int fallback);
 
 // The adapter's back end in the program's numbers (-1 when it has none of them).

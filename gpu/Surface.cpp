@@ -8,13 +8,14 @@
 WGPUSurface g_surface = nullptr;
 WGPUTextureFormat g_swapChainFormat = WGPUTextureFormat_Undefined;
 
-namespace {
-WGPUSurfaceConfiguration g_configuration{};
-WGPUCompositeAlphaMode g_alphaMode = WGPUCompositeAlphaMode_Auto;
 // The surface's own connection to the window's display, open while the surface
 // lives. On the window's connection every reply the event loop and the UI wait
 // for would queue behind the pixels of the frames presented before it.
 void* g_presentationDisplay = nullptr;
+WGPUSurfaceConfiguration g_surfaceConfiguration{};
+
+namespace {
+WGPUCompositeAlphaMode g_alphaMode = WGPUCompositeAlphaMode_Auto;
 
 // Falls back to the window's own connection when the server refuses another:
 // slower, but the program still shows.
@@ -94,31 +95,16 @@ bool createNativeSwapChainImpl(int /*backendType*/, WGPUAdapter adapter, WGPUDev
 }
 
 WGPUSurface configureSwapChain(WGPUDevice device) {
-    g_configuration = WGPUSurfaceConfiguration{};
-    g_configuration.device = device;
-    g_configuration.format = g_swapChainFormat;
-    g_configuration.usage = WGPUTextureUsage_RenderAttachment;
-    g_configuration.width = kSurfaceWidth;
-    g_configuration.height = kSurfaceHeight;
-    g_configuration.alphaMode = g_alphaMode;
-    g_configuration.presentMode = WGPUPresentMode_Fifo;
-    wgpuSurfaceConfigure(g_surface, &g_configuration);
+    g_surfaceConfiguration = WGPUSurfaceConfiguration{};
+    g_surfaceConfiguration.device = device;
+    g_surfaceConfiguration.format = g_swapChainFormat;
+    g_surfaceConfiguration.usage = WGPUTextureUsage_RenderAttachment;
+    g_surfaceConfiguration.width = kSurfaceWidth;
+    g_surfaceConfiguration.height = kSurfaceHeight;
+    g_surfaceConfiguration.alphaMode = g_alphaMode;
+    g_surfaceConfiguration.presentMode = WGPUPresentMode_Fifo;
+    wgpuSurfaceConfigure(g_surface, &g_surfaceConfiguration);
     return g_surface;
-}
-
-void releaseSwapChainForTesting() {
-    if (g_surface != nullptr) {
-        // Whoever else still holds the surface, nothing of it may use the
-        // connection once it is closed.
-        if (g_configuration.device != nullptr) {
-            wgpuSurfaceUnconfigure(g_surface);
-        }
-        wgpuSurfaceRelease(g_surface);
-    }
-    closePresentationDisplay();
-    g_surface = nullptr;
-    g_swapChainFormat = WGPUTextureFormat_Undefined;
-    g_configuration = WGPUSurfaceConfiguration{};
 }
 
 bool acquireFrameTarget(WGPUSurface surface, FrameTarget& target) {
@@ -135,8 +121,8 @@ bool acquireFrameTarget(WGPUSurface surface, FrameTarget& target) {
         if (surfaceTexture.texture != nullptr) {
             wgpuTextureRelease(surfaceTexture.texture);
         }
-        if (g_configuration.device != nullptr) {
-            wgpuSurfaceConfigure(surface, &g_configuration);
+        if (g_surfaceConfiguration.device != nullptr) {
+            wgpuSurfaceConfigure(surface, &g_surfaceConfiguration);
         }
         return false;
     default:

@@ -9,6 +9,10 @@ constexpr uint32_t kSurfaceHeight = 720;
 // texture format chosen for it (Undefined until it exists).
 extern WGPUSurface g_surface;
 extern WGPUTextureFormat g_swapChainFormat;
+// What the surface was last configured with (no device until then), and the
+// surface's own display connection (null while it has none).
+extern WGPUSurfaceConfiguration g_surfaceConfiguration;
+extern void* g_presentationDisplay;
 
 // Makes the surface for the native window (a NativeWindow record) on the
 // device's back end, over a connection of its own to the window's display
@@ -22,10 +26,6 @@ bool createNativeSwapChainImpl(int backendType, WGPUAdapter adapter, WGPUDevice 
 // Configures the surface for the device at 1280 x 720 for rendering and
 // returns it.
 WGPUSurface configureSwapChain(WGPUDevice device);
-
-// Forgets the surface so that a test can make another one, then closes the
-// surface's connection.
-void releaseSwapChainForTesting();
 
 // One frame's target: the surface texture and a view of it.
 struct FrameTarget {

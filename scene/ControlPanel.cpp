@@ -9,6 +9,11 @@
 namespace {
 constexpr int kUiFramesInFlight = 3;
 
+const ImVec2 kSurfaceSize(static_cast<float>(kSurfaceWidth), static_cast<float>(kSurfaceHeight));
+
+// The window's size in the last UI frame; zero before the first.
+ImVec2 g_uiWindowSize;
+
 // The surface keeps its size whatever the window's, and its picture is
 // stretched over the window. So the UI is laid out on the surface, and the
 // pointer is carried over from window to surface coordinates.
@@ -17,13 +22,23 @@ void mapUiOntoSurface(ImGuiIO& io) {
     if (window.x <= 0.0f || window.y <= 0.0f) {
         return;
     }
-    const ImVec2 surface(static_cast<float>(kSurfaceWidth), static_cast<float>(kSurfaceHeight));
+    g_uiWindowSize = window;
     if (ImGui::IsMousePosValid(&io.MousePos)) {
-        io.MousePos.x *= surface.x / window.x;
-        io.MousePos.y *= surface.y / window.y;
+        io.MousePos.x *= kSurfaceSize.x / window.x;
+        io.MousePos.y *= kSurfaceSize.y / window.y;
     }
-    io.DisplaySize = surface;
+    io.DisplaySize = kSurfaceSize;
     io.DisplayFramebufferScale = ImVec2(1.0f, 1.0f);
+}
+
+// A position the UI wants the pointer moved to is on the surface; the platform
+// binding moves the pointer in window coordinates.
+void mapWantedPointerOntoWindow(ImGuiIO& io) {
+    if (!io.WantSetMousePos || g_uiWindowSize.x <= 0.0f || g_uiWindowSize.y <= 0.0f) {
+        return;
+    }
+    io.MousePos.x *= g_uiWindowSize.x / kSurfaceSize.x;
+    io.MousePos.y *= g_uiWindowSize.y / kSurfaceSize.y;
 }
 } // namespace
 
@@ -41,6 +56,7 @@ void Scene::drawUI() {
         return;
     }
     ImGui_ImplWGPU_NewFrame();
+    mapWantedPointerOntoWindow(ImGui::GetIO());
     ImGui_ImplGlfw_NewFrame();
     mapUiOntoSurface(ImGui::GetIO());
     ImGui::NewFrame();

@@ -92,12 +92,20 @@ void DestroyMouseCursors() {
     }
 }
 
-bool ImGui_ImplGlfw_Init(GLFWwindow* window, bool install_callbacks, GlfwClientApi client_api) {
-    // Initialising again without a shutdown would otherwise find the binding's
-    // own callbacks as the previous ones and call them without end.
-    RestorePreviousCallbacks();
-    DestroyMouseCursors();
+// What the binding's callback should chain to, given what installing it
+// returned: the binding's own callback comes back when the window was
+// initialised before without a shutdown, and chaining to it would never end,
+// so the callback kept from then stays.
+template <typename Callback>
+Callback PreviousCallback(Callback returned, Callback own, Callback kept) {
+    return returned == own ? kept : returned;
+}
 
+bool ImGui_ImplGlfw_Init(GLFWwindow* window, bool install_callbacks, GlfwClientApi client_api) {
+    // Initialising again without a shutdown touches nothing of the earlier
+    // initialisation's: its window may be destroyed and its cursors freed by a
+    // glfwTerminate since. The old cursors are left to GLFW, which frees every
+    // cursor when it terminates.
     g_Window = window;
     g_Time = 0.0;
 
@@ -149,17 +157,26 @@ bool ImGui_ImplGlfw_Init(GLFWwindow* window, bool install_callbacks, GlfwClientA
     g_MouseCursors[ImGuiMouseCursor_NotAllowed] = glfwCreateStandardCursor(GLFW_ARROW_CURSOR);
     glfwSetErrorCallback(prev_error_callback);
 
-    g_PrevUserCallbackMousebutton = nullptr;
-    g_PrevUserCallbackScroll = nullptr;
-    g_PrevUserCallbackKey = nullptr;
-    g_PrevUserCallbackChar = nullptr;
-    if (install_callbacks) {
+    if (!install_callbacks) {
+        g_InstalledCallbacks = false;
+        g_PrevUserCallbackMousebutton = nullptr;
+        g_PrevUserCallbackScroll = nullptr;
+        g_PrevUserCallbackKey = nullptr;
+        g_PrevUserCallbackChar = nullptr;
+    } else {
         g_InstalledCallbacks = true;
         g_PrevUserCallbackMousebutton =
-            glfwSetMouseButtonCallback(window, ImGui_ImplGlfw_MouseButtonCallback);
-        g_PrevUserCallbackScroll = glfwSetScrollCallback(window, ImGui_ImplGlfw_ScrollCallback);
-        g_PrevUserCallbackKey = glfwSetKeyCallback(window, ImGui_ImplGlfw_KeyCallback);
-        g_PrevUserCallbackChar = glfwSetCharCallback(window, ImGui_ImplGlfw_CharCallback);
+            PreviousCallback(glfwSetMouseButtonCallback(window, ImGui_ImplGlfw_MouseButtonCallback),
+                             ImGui_ImplGlfw_MouseButtonCallback, g_PrevUserCallbackMousebutton);
+        g_PrevUserCallbackScroll =
+            PreviousCallback(glfwSetScrollCallback(window, ImGui_ImplGlfw_ScrollCallback),
+                             ImGui_ImplGlfw_ScrollCallback, g_PrevUserCallbackScroll);
+        g_PrevUserCallbackKey =
+            PreviousCallback(glfwSetKeyCallback(window, ImGui_ImplGlfw_KeyCallback),
+                             ImGui_ImplGlfw_KeyCallback, g_PrevUserCallbackKey);
+        g_PrevUserCallbackChar =
+            PreviousCallback(glfwSetCharCallback(window, ImGui_ImplGlfw_CharCallback),
+                             ImGui_ImplGlfw_CharCallback, g_PrevUserCallbackChar);
     }
 
     g_ClientApi = client_api;

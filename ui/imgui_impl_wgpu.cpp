@@ -2,9 +2,11 @@
 //
 // Device objects: one render pipeline, the font atlas texture with its view and
 // sampler, a 64-byte uniform buffer holding the projection, bind group 0
-// (uniform buffer + sampler) and one bind group 1 per texture view, cached by
-// the hash of the view's handle value. Per frame in flight, one vertex and one
-// index buffer with host copies that gather all draw lists for a single upload.
+// (uniform buffer + sampler) and one bind group 1 per texture, cached by the
+// hash of its texture id: a view's handle value, except for the font atlas,
+// whose id stays the same whichever view it has. Per frame in flight, one
+// vertex and one index buffer with host copies that gather all draw lists for
+// a single upload.
 
 #include "imgui_impl_wgpu.h"
 
@@ -18,6 +20,10 @@
 
 #include "ui_fragment_spirv.h"
 #include "ui_vertex_spirv.h"
+
+// Indices are uploaded and drawn as 16-bit (WGPUIndexFormat_Uint16); a UI
+// library built with 32-bit ImDrawIdx would have them read as garbage.
+static_assert(sizeof(ImDrawIdx) == 2, "the WebGPU renderer binding draws 16-bit ImDrawIdx only");
 
 namespace {
 
@@ -60,6 +66,16 @@ WGPURenderPipeline g_pipeline = nullptr;
 FrameSlot* g_frameSlots = nullptr;
 uint32_t g_frameIndex = UINT32_MAX;
 DeviceObjects g_resources;
+
+// The font atlas's texture id: the same for every font view the binding makes,
+// so that draw data made before the device objects were re-created (or kept
+// from an earlier frame) is drawn with the atlas as it is now. Were the id the
+// view's handle, such draw data would name a released view, and a bind group
+// would be made from it.
+char g_fontTextureId;
+ImTextureID FontTextureId() {
+    return static_cast<ImTextureID>(&g_fontTextureId);
+}
 
 void SafeRelease(WGPURenderPipeline& res) {
     if (res)
@@ -283,7 +299,7 @@ void CreateFontTexture() {
     sampler_desc.maxAnisotropy = 1;
     g_resources.FontSampler = wgpuDeviceCreateSampler(g_device, &sampler_desc);
 
-    io.Fonts->SetTexID(static_cast<ImTextureID>(g_resources.FontTextureView));
+    io.Fonts->SetTexID(FontTextureId());
 }
 
 void CreateUniformBuffer() {
@@ -336,6 +352,29 @@ void SetupRenderState(ImDrawData* draw_data, WGPURenderPassEncoder ctx, FrameSlo
 
     WGPUColor blend_color = {0.0, 0.0, 0.0, 0.0};
     wgpuRenderPassEncoderSetBlendConstant(ctx, &blend_color);
+}
+
+// A command draws indices of its own list, each counted from its VtxOffset,
+// and every vertex they name must be one of its own list's. One that reaches
+// past its list's indices or vertices (the UI library makes none) is skipped:
+// the device would reject the whole frame for indices past the buffer, or the
+// command would draw another list's vertices. Every index is checked; the
+// UI's lists hold a few thousand.
+bool StaysWithinItsList(const ImDrawList* cmd_list, const ImDrawCmd* pcmd) {
+    const uint64_t idx_end = static_cast<uint64_t>(pcmd->IdxOffset) + pcmd->ElemCount;
+    if (idx_end > static_cast<uint64_t>(cmd_list->IdxBuffer.Size))
+        return false;
+    if (pcmd->ElemCount == 0)
+        return true;
+    if (pcmd->VtxOffset >= static_cast<unsigned int>(cmd_list->VtxBuffer.Size))
+        return false;
+    const unsigned int vertices_from_offset =
+        static_cast<unsigned int>(cmd_list->VtxBuffer.Size) - pcmd->VtxOffset;
+    const ImDrawIdx* indices = cmd_list->IdxBuffer.Data + pcmd->IdxOffset;
+    ImDrawIdx largest = 0;
+    for (unsigned int i = 0; i < pcmd->ElemCount; i++)
+        largest = indices[i] > largest ? indices[i] : largest;
+    return largest < vertices_from_offset;
 }
 
 uint32_t DisplayExtent(float size) {
@@ -534,9 +573,8 @@ bool ImGui_ImplWGPU_CreateDeviceObjects() {
     g_resources.ImageBindGroupLayout = bg_layouts[1];
     g_resources.FontImageBindGroup =
         CreateImageBindGroup(g_resources.ImageBindGroupLayout, g_resources.FontTextureView);
-    g_resources.ImageBindGroupCache.SetVoidPtr(
-        TextureKey(static_cast<ImTextureID>(g_resources.FontTextureView)),
-        g_resources.FontImageBindGroup);
+    g_resources.ImageBindGroupCache.SetVoidPtr(TextureKey(FontTextureId()),
+                                               g_resources.FontImageBindGroup);
 
     SafeRelease(vertex_shader_desc.Module);
     SafeRelease(pixel_shader_desc.Module);
@@ -657,14 +695,7 @@ void ImGui_ImplWGPU_RenderDrawData(ImDrawData* draw_data, WGPURenderPassEncoder 
                 continue;
             }
 
-            // A command draws indices of its own list, counted from a vertex
-            // of its own list. One that reaches past them (the UI library
-            // makes none) is skipped: the device would reject the whole frame
-            // for indices past the buffer, or it would draw another list's.
-            if (static_cast<uint64_t>(pcmd->IdxOffset) + pcmd->ElemCount >
-                    static_cast<uint64_t>(cmd_list->IdxBuffer.Size) ||
-                (pcmd->ElemCount > 0 &&
-                 pcmd->VtxOffset >= static_cast<unsigned int>(cmd_list->VtxBuffer.Size)))
+            if (!StaysWithinItsList(cmd_list, pcmd))
                 continue;
 
             // The scissor must lie within the render target, which the
@@ -712,31 +743,4 @@ const uint32_t* ImGui_ImplWGPU_VertexProgram(size_t* word_count) {
 const uint32_t* ImGui_ImplWGPU_FragmentProgram(size_t* word_count) {
     *word_count = sizeof(ui_fragment_spirv) / sizeof(ui_fragment_spirv[0]);
     return ui_fragment_spirv;
-}
-
-ImGui_ImplWGPU_Diagnostics ImGui_ImplWGPU_GetDiagnostics() {
-    ImGui_ImplWGPU_Diagnostics d;
-    d.Device = g_device;
-    d.RenderTargetFormat = g_renderTargetFormat;
-    d.FramesInFlight = g_framesInFlight;
-    d.FrameIndex = g_frameIndex;
-    d.Pipeline = g_pipeline;
-    d.FontTexture = g_resources.FontTexture;
-    d.FontTextureView = g_resources.FontTextureView;
-    d.FontSampler = g_resources.FontSampler;
-    d.UniformBuffer = g_resources.UniformBuffer;
-    d.CommonBindGroup = g_resources.CommonBindGroup;
-    d.ImageBindGroupLayout = g_resources.ImageBindGroupLayout;
-    d.FontImageBindGroup = g_resources.FontImageBindGroup;
-    d.HasFrameSlots = g_frameSlots != nullptr;
-    if (g_frameSlots != nullptr) {
-        for (uint32_t i = 0; i < g_framesInFlight; i++) {
-            const FrameSlot& fr = g_frameSlots[i];
-            d.FrameSlots.push_back({fr.IndexBuffer, fr.VertexBuffer, fr.IndexHostCopy,
-                                    fr.VertexHostCopy, fr.IndexCapacity, fr.VertexCapacity});
-        }
-    }
-    for (const ImGuiStorage::ImGuiStoragePair& entry : g_resources.ImageBindGroupCache.Data)
-        d.ImageBindGroupCache.push_back({entry.key, static_cast<WGPUBindGroup>(entry.val_p)});
-    return d;
 }

@@ -6,8 +6,8 @@
 #include <imgui.h>
 #include <webgpu.h>
 
+#include <cstddef>
 #include <cstdint>
-#include <vector>
 
 // Starts the binding with a device it borrows (no reference is added) and the
 // format of the colour target the UI is drawn into. Creates no GPU object.
@@ -27,41 +27,6 @@ IMGUI_IMPL_API void ImGui_ImplWGPU_RenderDrawData(ImDrawData* draw_data,
 
 IMGUI_IMPL_API bool ImGui_ImplWGPU_CreateDeviceObjects();
 IMGUI_IMPL_API void ImGui_ImplWGPU_InvalidateDeviceObjects();
-
-// Read-only snapshot of the binding's state, for tests and diagnostics only.
-struct ImGui_ImplWGPU_DiagnosticSlot {
-    WGPUBuffer IndexBuffer;
-    WGPUBuffer VertexBuffer;
-    const ImDrawIdx* IndexHostCopy;
-    const ImDrawVert* VertexHostCopy;
-    int IndexCapacity;
-    int VertexCapacity;
-};
-
-struct ImGui_ImplWGPU_DiagnosticCacheEntry {
-    ImGuiID Key;
-    WGPUBindGroup BindGroup;
-};
-
-struct ImGui_ImplWGPU_Diagnostics {
-    WGPUDevice Device;
-    WGPUTextureFormat RenderTargetFormat;
-    uint32_t FramesInFlight;
-    uint32_t FrameIndex;
-    WGPURenderPipeline Pipeline;
-    WGPUTexture FontTexture;
-    WGPUTextureView FontTextureView;
-    WGPUSampler FontSampler;
-    WGPUBuffer UniformBuffer;
-    WGPUBindGroup CommonBindGroup;
-    WGPUBindGroupLayout ImageBindGroupLayout;
-    WGPUBindGroup FontImageBindGroup;
-    bool HasFrameSlots;
-    std::vector<ImGui_ImplWGPU_DiagnosticSlot> FrameSlots;
-    std::vector<ImGui_ImplWGPU_DiagnosticCacheEntry> ImageBindGroupCache;
-};
-
-IMGUI_IMPL_API ImGui_ImplWGPU_Diagnostics ImGui_ImplWGPU_GetDiagnostics();
 
 // The SPIR-V programs the pipeline is built from, for tests and diagnostics.
 IMGUI_IMPL_API const uint32_t* ImGui_ImplWGPU_VertexProgram(size_t* word_count);

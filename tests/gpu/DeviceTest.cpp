@@ -1,10 +1,16 @@
 #include "Device.h"
+#include "Surface.h"
+#include "SurfaceTesting.h"
 #include "Window.h"
 
 #include "Process.h"
 
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
 
 TEST(BackendRequest, AnythingAboveSixMeansThePrimaryBackend) {
     EXPECT_EQ(resolveBackendRequest(kBackendAny), kBackendVulkan);
@@ -15,22 +21,21 @@ TEST(BackendRequest, AnythingAboveSixMeansThePrimaryBackend) {
     }
 }
 
+// Vulkan, OpenGL and OpenGL ES through Mesa (lavapipe, llvmpipe over EGL)
+// where there is no GPU; the library offers its OpenGL adapters only to a
+// request at the Compatibility feature level.
 TEST(AdapterSelection, FindsTheAdaptersThisBuildHas) {
-    WGPUAdapter vulkan = selectAdapter(kBackendVulkan, 0);
-    ASSERT_NE(vulkan, nullptr);
-    EXPECT_EQ(adapterBackend(vulkan), kBackendVulkan);
-    wgpuAdapterRelease(vulkan);
-
-    WGPUAdapter null = selectAdapter(kBackendNull, 0);
-    ASSERT_NE(null, nullptr);
-    EXPECT_EQ(adapterBackend(null), kBackendNull);
-    wgpuAdapterRelease(null);
+    for (int backend : {kBackendVulkan, kBackendNull, kBackendOpenGL, kBackendOpenGLES}) {
+        WGPUAdapter adapter = selectAdapter(backend, 0);
+        ASSERT_NE(adapter, nullptr) << backend;
+        EXPECT_EQ(adapterBackend(adapter), backend);
+        wgpuAdapterRelease(adapter);
+    }
 }
 
 TEST(AdapterSelection, MissingBackendsGiveNothingUnlessAFallbackIsNamed) {
     EXPECT_EQ(selectAdapter(kBackendD3D12, 0), nullptr);
     EXPECT_EQ(selectAdapter(-1, 0), nullptr);
-    EXPECT_EQ(selectAdapter(kBackendOpenGL, 0), nullptr);
     WGPUAdapter fallback = selectAdapter(kBackendD3D12, kBackendVulkan);
     ASSERT_NE(fallback, nullptr);
     EXPECT_EQ(adapterBackend(fallback), kBackendVulkan);
@@ -53,19 +58,53 @@ TEST_P(WindowDevice, UnavailableBackendTearsTheWindowDown) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Requests, WindowDevice,
-                         ::testing::Values(kBackendD3D12, kBackendD3D11, kBackendMetal, -1,
-                                           kBackendOpenGLES));
+                         ::testing::Values(kBackendD3D12, kBackendD3D11, kBackendMetal, -1));
 
-TEST(WindowDevice, PrimaryBackendRequestGivesAVulkanDevice) {
+namespace {
+struct WindowDeviceOf : ::testing::TestWithParam<std::pair<int, int>> {
+    void SetUp() override { ::testing::internal::CaptureStdout(); }
+    // Without a device the window is gone and GLFW terminated already.
+    void TearDown() override {
+        const std::string output = ::testing::internal::GetCapturedStdout();
+        if (device == nullptr) {
+            return;
+        }
+        wgpuDeviceTick(device);
+        EXPECT_EQ(output, "") << "device errors";
+        releaseSwapChainForTesting();
+        wgpuDeviceRelease(device);
+        window.destroy();
+        glfwTerminate();
+    }
     Window window;
+    WGPUDevice device = nullptr;
+};
+} // namespace
+
+// A request for a back end that exists gives a device on it whose window
+// surface shows frames, without a word on standard output.
+TEST_P(WindowDeviceOf, ExistingBackendGivesADeviceThatPresents) {
+    const auto [requested, expected] = GetParam();
     void* native = window.create();
     ASSERT_NE(native, nullptr);
-    WGPUDevice device = window.createDevice(native, kBackendAny);
+    device = window.createDevice(native, requested);
     ASSERT_NE(device, nullptr);
-    EXPECT_EQ(g_backendType, kBackendVulkan);
-    window.destroy();
-    glfwTerminate();
+    EXPECT_EQ(g_backendType, expected);
+    WGPUSurface surface = window.createSwapChain(device);
+    ASSERT_NE(surface, nullptr);
+    for (int frame = 0; frame < 3; ++frame) {
+        FrameTarget target;
+        ASSERT_TRUE(acquireFrameTarget(surface, target));
+        EXPECT_EQ(wgpuTextureGetWidth(target.texture), kSurfaceWidth);
+        presentFrameTarget(surface, target);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Requests, WindowDeviceOf,
+                         ::testing::Values(std::pair{kBackendAny, kBackendVulkan},
+                                           std::pair{kBackendVulkan, kBackendVulkan},
+                                           std::pair{kBackendOpenGL, kBackendOpenGL},
+                                           std::pair{kBackendOpenGLES, kBackendOpenGLES}));
 
 namespace {
 WGPUBuffer createInvalidBuffer(WGPUDevice device) {
@@ -125,4 +164,31 @@ TEST(ProgramStartUp, WithoutAVulkanDriverExitsOneSilently) {
                                               {}});
     EXPECT_EQ(program.wait(30000), 1);
     EXPECT_EQ(program.output(), "");
+}
+
+namespace {
+// The program with a WebGPU library that fails in the given way; the
+// sanitizer runtime lets a library come before it.
+int exitStatusWith(const char* failingLibrary, std::string& output) {
+    const char* sanitizerOptions = std::getenv("ASAN_OPTIONS");
+    std::string options = sanitizerOptions != nullptr ? sanitizerOptions : "";
+    options += (options.empty() ? "" : ":") + std::string("verify_asan_link_order=0");
+    ChildProcess program({TALLOWICK_BINARY},
+                         {{{"LD_PRELOAD", failingLibrary}, {"ASAN_OPTIONS", options}}, {}});
+    const int status = program.wait(60000);
+    output = program.output();
+    return status;
+}
+} // namespace
+
+TEST(ProgramStartUp, WithoutAWebGpuInstanceExitsOneSilently) {
+    std::string output;
+    EXPECT_EQ(exitStatusWith(NO_INSTANCE_SHIM, output), 1);
+    EXPECT_EQ(output, "");
+}
+
+TEST(ProgramStartUp, AnAdapterRequestLeftUnansweredExitsOneSilently) {
+    std::string output;
+    EXPECT_EQ(exitStatusWith(SILENT_ADAPTER_SHIM, output), 1);
+    EXPECT_EQ(output, "");
 }

@@ -1,6 +1,7 @@
 #include "Surface.h"
 #include "Device.h"
 #include "NativeWindow.h"
+#include "SurfaceTesting.h"
 #include "Window.h"
 
 #include "X11Driver.h"

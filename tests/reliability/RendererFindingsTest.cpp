@@ -55,6 +55,13 @@ TEST_F(MalformedDrawData, CommandsReachingPastTheirListsIndicesOrVerticesAreSkip
     wrapsAround.ElemCount = 0x20u;
     ImDrawCmd& pastTheVertices = addGeometry(first, 3, 3, kWhole, font());
     pastTheVertices.VtxOffset = 22; // the list has 22 vertices
+    ImDrawList& middle = data.addList();
+    addGeometry(middle, 3, 3, kWhole, font());
+    // Counted from the list's third vertex, its last index names the fourth
+    // of three: the next list's first.
+    ImDrawCmd& indexPastTheVertices = addGeometry(middle, 0, 3, kWhole, font());
+    indexPastTheVertices.VtxOffset = 2;
+    middle.IdxBuffer.back() = 1;
     ImDrawList& second = data.addList();
     addGeometry(second, 4, 6, kWhole, font());
     // The list's last indices, counted from its last vertex.
@@ -64,7 +71,7 @@ TEST_F(MalformedDrawData, CommandsReachingPastTheirListsIndicesOrVerticesAreSkip
         second.IdxBuffer[i] = 0;
 
     // The well-formed commands are drawn, with offsets running over both lists.
-    EXPECT_EQ(draw(data), (Draws{{12, 0, 0}, {6, 24, 22}, {6, 30, 27}}));
+    EXPECT_EQ(draw(data), (Draws{{12, 0, 0}, {3, 24, 22}, {6, 30, 25}, {6, 36, 30}}));
 }
 
 // Found as: "Binding entry textureView not set", the bind group for a command

@@ -8,6 +8,7 @@
 #include "GpuObjectCount.h"
 #include "Scene.h"
 #include "Surface.h"
+#include "SurfaceTesting.h"
 #include "Window.h"
 #include "imgui_impl_glfw.h"
 #include "imgui_impl_wgpu.h"

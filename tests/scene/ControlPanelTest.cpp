@@ -185,6 +185,17 @@ TEST_F(ControlPanel, FollowsThePictureWhenTheWindowIsResized) {
     typeInto(kSliderX / 2, kSliderY / 2, {XK_1});
     EXPECT_FLOAT_EQ(scene->getRotationSpeed(), 1.0f);
 
+    // A pointer move the UI asks for (as keyboard navigation does) lands on
+    // the same spot of the picture.
+    ImGui::GetIO().MousePos = ImVec2(400.0f, 200.0f);
+    ImGui::GetIO().WantSetMousePos = true;
+    frames(1);
+    double x = 0.0;
+    double y = 0.0;
+    glfwGetCursorPos(window.getGlfwWindow(), &x, &y);
+    EXPECT_EQ(x, 200.0);
+    EXPECT_EQ(y, 100.0);
+
     glfwSetWindowSize(window.getGlfwWindow(), 1600, 900);
     frames(10);
 }

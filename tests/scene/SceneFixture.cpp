@@ -2,6 +2,7 @@
 
 #include "Device.h"
 #include "Surface.h"
+#include "SurfaceTesting.h"
 
 #include <GLFW/glfw3.h>
 #include <dlfcn.h>

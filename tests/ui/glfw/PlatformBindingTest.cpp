@@ -94,6 +94,7 @@ void appButton(GLFWwindow*, int button, int, int) {
 class PlatformBinding : public ::testing::Test {
   protected:
     void SetUp() override {
+        // Each test starts from GLFW's own answers and no events seen.
         g_fakes = Fakes{};
         g_appKeysSeenByUi.clear();
         g_appButtons.clear();
@@ -160,6 +161,49 @@ TEST_F(PlatformBinding, InitialisingAgainKeepsASingleChain) {
     x11.key(XK_a, false);
     ImGui_ImplGlfw_Shutdown();
     EXPECT_EQ(glfwSetKeyCallback(window, nullptr), appKey);
+}
+
+namespace {
+int g_otherWindowKeys = 0;
+void otherWindowKey(GLFWwindow*, int, int, int, int) {
+    ++g_otherWindowKeys;
+}
+} // namespace
+
+// Initialising again without a shutdown must not touch what the first
+// initialisation used: its window is gone, and after a glfwTerminate its
+// cursors are too.
+TEST_F(PlatformBinding, InitialisingAgainAfterTheWindowOrGlfwWentServesTheNewWindow) {
+    ImGui_ImplGlfw_InitForOther(window, true);
+    glfwDestroyWindow(window);
+    window = glfwCreateWindow(640, 480, "binding", nullptr, nullptr);
+    glfwShowWindow(window);
+    glfwSetKeyCallback(window, otherWindowKey);
+    settle();
+    ImGui_ImplGlfw_InitForOther(window, true);
+    g_otherWindowKeys = 0;
+    x11.tap(XK_b);
+    settle();
+    EXPECT_EQ(g_otherWindowKeys, 2) << "the new window's own callback";
+    EXPECT_TRUE(g_appKeysSeenByUi.empty()) << "the first window's callback";
+
+    glfwTerminate();
+    ASSERT_TRUE(glfwInit());
+    window = glfwCreateWindow(640, 480, "binding", nullptr, nullptr);
+    glfwShowWindow(window);
+    glfwSetKeyCallback(window, otherWindowKey);
+    settle();
+    g_fakes.shapes.clear();
+    ImGui_ImplGlfw_InitForOther(window, true);
+    g_otherWindowKeys = 0;
+    x11.tap(XK_b);
+    settle();
+    EXPECT_EQ(g_otherWindowKeys, 2);
+    ImGui::SetMouseCursor(ImGuiMouseCursor_Hand);
+    ImGui_ImplGlfw_NewFrame();
+    EXPECT_EQ(g_fakes.shapes[g_fakes.lastCursor], GLFW_HAND_CURSOR) << "a cursor made now";
+    ImGui_ImplGlfw_Shutdown();
+    EXPECT_EQ(glfwSetKeyCallback(window, nullptr), otherWindowKey);
 }
 
 TEST_F(PlatformBinding, ModifiersFollowTheKeyDownTable) {

@@ -2,7 +2,7 @@
 
 #include "WgpuCallLog.h"
 #include "WgpuTestDevice.h"
-#include "imgui_impl_wgpu.h"
+#include "imgui_impl_wgpu_diagnostics.h"
 
 #include <gtest/gtest.h>
 #include <imgui.h>

@@ -105,12 +105,12 @@ TEST_F(Lifecycle, FirstNewFrameCreatesTheDeviceObjectsLaterOnesNothing) {
     EXPECT_NE(d.ImageBindGroupLayout, nullptr);
     EXPECT_NE(d.FontImageBindGroup, nullptr);
 
-    // The atlas is built and carries the view as its texture id, found in the cache.
+    // The atlas is built and carries a texture id, found in the cache.
     ImGuiIO& io = ImGui::GetIO();
     EXPECT_TRUE(io.Fonts->IsBuilt());
-    EXPECT_EQ(io.Fonts->TexID, static_cast<ImTextureID>(d.FontTextureView));
+    EXPECT_NE(io.Fonts->TexID, nullptr);
     ASSERT_EQ(d.ImageBindGroupCache.size(), 1u);
-    EXPECT_EQ(d.ImageBindGroupCache[0].Key, textureKey(d.FontTextureView));
+    EXPECT_EQ(d.ImageBindGroupCache[0].Key, textureKey(io.Fonts->TexID));
     EXPECT_EQ(d.ImageBindGroupCache[0].BindGroup, d.FontImageBindGroup);
 
     // Texture of the atlas's size, one copy of rows width * 4 bytes apart (the
@@ -209,6 +209,7 @@ TEST_F(Lifecycle, CreateWhileReadyReplacesEveryObject) {
     ASSERT_NE(before.FrameSlots[1].VertexBuffer, nullptr);
     const int referencesBefore = g_wgpuLog.liveReferences();
 
+    const ImTextureID fontId = ImGui::GetIO().Fonts->TexID;
     ASSERT_TRUE(ImGui_ImplWGPU_CreateDeviceObjects());
     const ImGui_ImplWGPU_Diagnostics after = ImGui_ImplWGPU_GetDiagnostics();
     // The eight device objects were released and made anew; the buffers of the
@@ -220,15 +221,31 @@ TEST_F(Lifecycle, CreateWhileReadyReplacesEveryObject) {
     }
     // Capacities survive, so the next draw makes buffers of at least that size.
     EXPECT_EQ(after.FrameSlots[0].VertexCapacity, before.FrameSlots[0].VertexCapacity);
+    // The atlas keeps its texture id, now standing for the new font objects.
+    EXPECT_NE(after.FontTextureView, before.FontTextureView);
+    EXPECT_EQ(ImGui::GetIO().Fonts->TexID, fontId);
     ASSERT_EQ(after.ImageBindGroupCache.size(), 1u);
-    EXPECT_EQ(after.ImageBindGroupCache[0].Key, textureKey(after.FontTextureView));
+    EXPECT_EQ(after.ImageBindGroupCache[0].Key, textureKey(fontId));
     EXPECT_EQ(after.ImageBindGroupCache[0].BindGroup, after.FontImageBindGroup);
-    EXPECT_EQ(ImGui::GetIO().Fonts->TexID, static_cast<ImTextureID>(after.FontTextureView));
 
     TestDrawData next(ImVec2(0, 0), ImVec2(64, 64));
     addGeometry(next.addList(), 30, 30, ImVec4(0, 0, 64, 64), ImGui::GetIO().Fonts->TexID);
     render(target, next.get());
     EXPECT_NE(ImGui_ImplWGPU_GetDiagnostics().FrameSlots[2].VertexBuffer, nullptr);
+    EXPECT_EQ(gpu_->flushErrors().size(), 0u) << firstError();
+
+    // Draw data made before the re-creation is drawn with the atlas as it is
+    // now: no bind group is made from the released font view.
+    g_wgpuLog.clear();
+    render(target, data.get());
+    EXPECT_TRUE(g_wgpuLog.of(WgpuOp::CreateBindGroup).empty());
+    std::vector<const void*> textureGroups;
+    for (const WgpuCall& call : g_wgpuLog.of(WgpuOp::SetBindGroup)) {
+        if (call.u[0] == 1)
+            textureGroups.push_back(call.object);
+    }
+    EXPECT_EQ(textureGroups, std::vector<const void*>{after.FontImageBindGroup});
+    EXPECT_EQ(g_wgpuLog.of(WgpuOp::DrawIndexed).size(), 1u);
     EXPECT_EQ(gpu_->flushErrors().size(), 0u) << firstError();
 }
 
