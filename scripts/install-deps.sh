@@ -10,6 +10,8 @@
 # Mesa's software Vulkan driver all the same.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Set by scripts/test.sh once it has run this script, for the scripts it calls.
+[ -n "${TALLOWICK_DEPS_INSTALLED:-}" ] && exit 0
 . scripts/lib/steps.sh
 . scripts/lib/apt-sources.sh
 

@@ -35,3 +35,14 @@ run_logged() {
   fi
   return "$status"
 }
+
+# ctest_counts <log>: prints "<passed> <failed>" from CTest's closing line
+# ("95% tests passed, 2 tests failed out of 40"); fails when there is none.
+ctest_counts() {
+  local line total failed
+  line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" 2>/dev/null | tail -n 1)
+  [ -n "$line" ] || return 1
+  failed=$(sed -E 's/^[0-9]+% tests passed, ([0-9]+) tests? failed.*/\1/' <<<"$line")
+  total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
+  echo "$((total - failed)) $failed"
+}
