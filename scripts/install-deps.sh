@@ -25,8 +25,8 @@ for_program_only=0
 
 # Each group: why it is needed, then its Debian packages.
 groups_for_program=(
-  "to build|build-essential cmake pkg-config git ca-certificates glslang-tools"
-  "libraries|libglfw3-dev libx11-dev libxrandr-dev libxtst-dev libimgui-dev libstb-dev libgtest-dev libgmock-dev"
+  "building|build-essential cmake pkg-config git ca-certificates glslang-tools"
+  "the libraries it uses|libglfw3-dev libx11-dev libxrandr-dev libxtst-dev libimgui-dev libstb-dev libgtest-dev libgmock-dev"
   "Vulkan|libvulkan1 mesa-vulkan-drivers"
   "a screen where there is none, and screenshots|xvfb imagemagick x11-utils"
 )
@@ -114,7 +114,7 @@ done
 # npm installs the pinned WebGPU library; some machines ship Node.js with npm bundled.
 if ! command -v npm >/dev/null 2>&1; then
   missing+=(nodejs npm)
-  missing_lines+=("    to fetch the WebGPU library (Dawn): nodejs npm")
+  missing_lines+=("    for fetching the WebGPU library (Dawn): nodejs npm")
 fi
 
 # --- Dawn ----------------------------------------------------------------------
