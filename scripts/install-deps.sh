@@ -202,7 +202,7 @@ fi
 # drivers (just installed, if they were missing) may drive it.
 if [ "$codename" = bookworm ] && [ "$mesa_from" = system ] && ! mesa_is_recent; then
   if driver=$(hardware_vulkan_driver); then
-    step "Using this machine's Vulkan driver ($driver): the graphics stack stays as it is (see README: Graphics stack)"
+    step "Using this machine's Vulkan driver ($driver): the graphics stack stays as it is (see README: The graphics stack on Debian 12)"
   else
     mesa_from=backports
     ensure_backports_source
@@ -210,7 +210,7 @@ if [ "$codename" = bookworm ] && [ "$mesa_from" = system ] && ! mesa_is_recent; 
 fi
 
 if [ "$mesa_from" = backports ]; then
-  step "Installing Mesa from $codename-backports for its software Vulkan driver; this replaces the system's GL/EGL/GBM/DRM libraries (see README: Graphics stack)"
+  step "Installing Mesa from $codename-backports for its software Vulkan driver; this replaces the system's GL/EGL/GBM/DRM libraries (see README: The graphics stack on Debian 12)"
   run_logged "installing Mesa from $codename-backports" "$log" \
     apt_get install --no-install-recommends -t "$codename-backports" mesa-vulkan-drivers
 fi

@@ -14,9 +14,12 @@ explain_exit() {
   local status=$1
   [ "$status" -eq 0 ] && return 0
   echo "Tallowick exited with status $status." >&2
-  if [ "$status" -eq 1 ]; then
+  local mesa
+  mesa=$(dpkg-query -W -f='${Version}' mesa-vulkan-drivers 2>/dev/null || true)
+  if [ "$status" -eq 1 ] && grep -qx "VERSION_CODENAME=bookworm" /etc/os-release &&
+    [ "${mesa%%.*}" -lt 25 ] 2>/dev/null; then
     echo "It found no usable WebGPU device. TALLOWICK_SOFTWARE_VULKAN=1 scripts/run.sh installs Mesa's" \
-      "software Vulkan driver from Debian's backports (see README: Graphics stack)." >&2
+      "software Vulkan driver from Debian's backports (see README: The graphics stack on Debian 12)." >&2
   fi
   exit "$status"
 }
