@@ -45,7 +45,7 @@ installed() {
 # On Debian 12 the software Vulkan driver (lavapipe) must come from
 # bookworm-backports: bookworm's own lacks a Vulkan feature the WebGPU library
 # requires. Backports Mesa replaces the system's GL/EGL/GBM/DRM libraries too.
-. /etc/os-release
+. "${TALLOWICK_OS_RELEASE:-/etc/os-release}"
 codename="${VERSION_CODENAME:-}"
 mesa_is_recent() {
   local version
