@@ -1,53 +1,227 @@
 #!/usr/bin/env bash
 # Installs what Tallowick needs to build, run and test, skipping whatever is
-# already present. Safe to run again. Needs root, or sudo on a desktop.
+# already present. Safe to run again: with everything present it changes
+# nothing. Needs root, or sudo on a desktop. Prints one line per step; the
+# package managers' output goes to logs/install-deps.log.
+#
+# TALLOWICK_DEPS_FOR=program (set by scripts/run.sh) installs only what the
+# program needs, and leaves the system's graphics stack alone where a Vulkan
+# device and a screen are there already. TALLOWICK_SOFTWARE_VULKAN=1 installs
+# Mesa's software Vulkan driver all the same.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Set by scripts/test.sh once it has run this script, for the scripts it calls.
+[ -n "${TALLOWICK_DEPS_INSTALLED:-}" ] && exit 0
+. scripts/lib/steps.sh
+. scripts/lib/apt-sources.sh
 
-if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+if [ "$(id -u)" -eq 0 ]; then SUDO=(); else SUDO=(sudo); fi
+apt_get() {
+  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -q -o Dpkg::Use-Pty=0 "$@"
+}
+log=$(log_path install-deps.log)
+for_program_only=0
+[ "${TALLOWICK_DEPS_FOR:-}" = program ] && for_program_only=1
 
-DEBIAN_PACKAGES=(
-  build-essential cmake pkg-config git ca-certificates
-  libglfw3-dev libx11-dev libxrandr-dev libxtst-dev libimgui-dev libstb-dev
-  libvulkan1 mesa-vulkan-drivers
-  glslang-tools spirv-tools
-  libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool imagemagick x11-utils
-  clang libclang-rt-14-dev
+# Each group: why it is needed, then its Debian packages.
+groups_for_program=(
+  "building|build-essential cmake pkg-config git ca-certificates glslang-tools"
+  "the libraries it uses|libglfw3-dev libx11-dev libxrandr-dev libxtst-dev libimgui-dev libstb-dev libgtest-dev libgmock-dev"
+  "Vulkan|libvulkan1 mesa-vulkan-drivers"
+  "a screen where there is none, and screenshots|xvfb imagemagick x11-utils"
 )
+groups_for_tests=(
+  "the tests|xdotool spirv-tools libbenchmark-dev"
+  "the fuzz targets|clang libclang-rt-14-dev"
+)
+groups=("${groups_for_program[@]}")
+[ "$for_program_only" = 1 ] || groups+=("${groups_for_tests[@]}")
+
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
+# --- Which Mesa -----------------------------------------------------------------
+# On Debian 12 the software Vulkan driver (lavapipe) must come from
+# bookworm-backports: bookworm's own lacks a Vulkan feature the WebGPU library
+# requires. Backports Mesa replaces the system's GL/EGL/GBM/DRM libraries too.
+. "${TALLOWICK_OS_RELEASE:-/etc/os-release}"
+codename="${VERSION_CODENAME:-}"
+mesa_is_recent() {
+  local version
+  version=$(dpkg-query -W -f='${Version}' mesa-vulkan-drivers 2>/dev/null || true)
+  case "$version" in 2[5-9].*|[3-9][0-9].*) return 0 ;; *) return 1 ;; esac
+}
+screen_present() {
+  [ -n "${DISPLAY:-}" ] || return 1
+  # Before x11-utils is installed the display is taken at its word.
+  ! command -v xdpyinfo >/dev/null 2>&1 || xdpyinfo >/dev/null 2>&1
+}
+vulkan_manifest() {
+  local manifest
+  for manifest in /usr/share/vulkan/icd.d/$1 /etc/vulkan/icd.d/$1 /usr/local/share/vulkan/icd.d/$1; do
+    [ -f "$manifest" ] && { basename "$manifest"; return 0; }
+  done
+  return 1
+}
+# The Vulkan driver of a GPU in this machine, where one is installed: Mesa's
+# for Intel and AMD devices, NVIDIA's own for NVIDIA devices.
+hardware_vulkan_driver() {
+  local vendor
+  for vendor in /sys/class/drm/renderD*/device/vendor; do
+    [ -f "$vendor" ] || continue
+    case "$(cat "$vendor")" in
+      0x8086) vulkan_manifest 'intel_icd*.json' && return 0 ;;
+      0x1002) vulkan_manifest 'radeon_icd*.json' && return 0 ;;
+      0x10de) vulkan_manifest 'nvidia_icd*.json' && return 0 ;;
+    esac
+  done
+  compgen -G '/dev/nvidia[0-9]*' >/dev/null && vulkan_manifest 'nvidia_icd*.json' && return 0
+  return 1
+}
+gpu_present() {
+  compgen -G '/sys/class/drm/renderD*' >/dev/null || compgen -G '/dev/nvidia[0-9]*' >/dev/null
+}
+# Only the program is to run, on a screen of this machine with a GPU: its own
+# Vulkan driver will do (Mesa's hardware drivers cannot present to Xvfb, so a
+# run without a screen needs lavapipe).
+may_keep_graphics_stack() {
+  [ "$for_program_only" = 1 ] && [ -z "${TALLOWICK_SOFTWARE_VULKAN:-}" ] && gpu_present && screen_present
+}
+
+# Where Mesa comes from: "system" (the distribution's own, already recent
+# enough, or kept for this machine's GPU) or "backports".
+mesa_from=system
+if [ "$codename" = bookworm ] && ! mesa_is_recent && ! may_keep_graphics_stack; then
+  mesa_from=backports
+fi
 
 missing=()
-for pkg in "${DEBIAN_PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+missing_lines=()
+for group in "${groups[@]}"; do
+  why=${group%%|*}
+  group_missing=()
+  for pkg in ${group#*|}; do
+    # Mesa from backports is installed in a step of its own.
+    [ "$pkg" = mesa-vulkan-drivers ] && [ "$mesa_from" = backports ] && continue
+    installed "$pkg" || group_missing+=("$pkg")
+  done
+  if [ ${#group_missing[@]} -gt 0 ]; then
+    missing+=("${group_missing[@]}")
+    missing_lines+=("    for $why: ${group_missing[*]}")
+  fi
 done
-
 # npm installs the pinned WebGPU library; some machines ship Node.js with npm bundled.
-command -v npm >/dev/null 2>&1 || missing+=(nodejs npm)
-
-. /etc/os-release
-backports_list=/etc/apt/sources.list.d/tallowick-backports.list
-needs_backports_mesa=0
-if [ "${VERSION_CODENAME:-}" = "bookworm" ]; then
-  mesa_version=$(dpkg-query -W -f='${Version}' mesa-vulkan-drivers 2>/dev/null || true)
-  case "$mesa_version" in 2[5-9].*|[3-9][0-9].*) ;; *) needs_backports_mesa=1 ;; esac
+if ! command -v npm >/dev/null 2>&1; then
+  missing+=(nodejs npm)
+  missing_lines+=("    for fetching the WebGPU library (Dawn): nodejs npm")
 fi
 
-if [ ${#missing[@]} -gt 0 ] || [ "$needs_backports_mesa" = 1 ]; then
-  if [ "$needs_backports_mesa" = 1 ] && [ ! -f "$backports_list" ]; then
-    echo "deb http://deb.debian.org/debian bookworm-backports main" | $SUDO tee "$backports_list" >/dev/null
+# --- Dawn ----------------------------------------------------------------------
+dawn_version() {
+  node -p "require('./$1').${2}" 2>/dev/null || true
+}
+dawn_installed() {
+  local wanted installed
+  wanted=$(dawn_version package-lock.json 'packages["node_modules/bun-webgpu-linux-x64"].version')
+  installed=$(dawn_version node_modules/bun-webgpu-linux-x64/package.json version)
+  [ -n "$wanted" ] && [ "$installed" = "$wanted" ]
+}
+dawn_missing=0
+dawn_installed || dawn_missing=1
+if [ ${#missing[@]} -gt 0 ] || [ "$mesa_from" = backports ] || [ "$dawn_missing" = 1 ]; then
+  : >"$log"
+fi
+
+apt_updated=0
+apt_update() {
+  [ "$apt_updated" = 1 ] && return 0
+  step "Updating the package lists"
+  run_logged "apt-get update" "$log" apt_get update || return
+  apt_updated=1
+}
+
+fail_no_backports() {
+  cat >&2 <<EOF
+FAILED: $1
+Add $codename-backports by hand from the Debian mirror this machine uses, for
+instance as /etc/apt/sources.list.d/tallowick-backports.list:
+    deb http://<your Debian mirror>/debian $codename-backports main
+then run this script again.
+EOF
+  exit 1
+}
+
+backports_available() {
+  apt-cache madison mesa-vulkan-drivers 2>/dev/null | grep -q "$codename-backports"
+}
+
+# Makes $codename-backports available: derived from the machine's own Debian
+# source unless some source has it already; fails with what to add by hand.
+backports_ready=0
+ensure_backports_source() {
+  [ "$backports_ready" = 1 ] && return 0
+  local added_source="" update_status=0
+  if ! apt_suite_configured "$codename-backports"; then
+    derive_backports_source "$codename" ||
+      fail_no_backports "found no source for Debian $codename (main) in $(apt_dir)/sources.list or $(apt_dir)/sources.list.d/ to take the mirror from."
+    added_source="$(apt_dir)/sources.list.d/$BACKPORTS_SOURCE_FILE"
+    step "Adding $codename-backports, from the mirror in $BACKPORTS_SOURCE_ORIGIN, as $added_source"
+    printf '%s\n' "$BACKPORTS_SOURCE_TEXT" | "${SUDO[@]}" tee "$added_source" >/dev/null
+    apt_updated=0
   fi
-  $SUDO apt-get update -qq
-  if [ ${#missing[@]} -gt 0 ]; then
-    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt_update || update_status=$?
+  if [ "$update_status" -eq 0 ] && backports_available; then
+    backports_ready=1
+    return 0
   fi
-  if [ "$needs_backports_mesa" = 1 ]; then
-    # lavapipe from bookworm itself lacks a Vulkan feature the WebGPU library requires.
-    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-      -t bookworm-backports mesa-vulkan-drivers
+  local problem="the mirror gave no $codename-backports package lists"
+  [ "$update_status" -eq 0 ] || problem="apt-get update failed"
+  if [ -n "$added_source" ]; then
+    "${SUDO[@]}" rm -f "$added_source"
+    apt_get update >>"$log" 2>&1 || true
+    problem+=" with $codename-backports added (the source written to $added_source has been taken out again)"
+  fi
+  fail_no_backports "$problem; apt-get's output is in $log."
+}
+
+# The source comes first, so that a machine whose mirror cannot be found fails
+# before anything is installed.
+if [ "$mesa_from" = backports ]; then
+  ensure_backports_source
+fi
+
+if [ ${#missing[@]} -gt 0 ]; then
+  apt_update
+  step "Installing Debian packages (${#missing[@]})"
+  printf '%s\n' "${missing_lines[@]}"
+  run_logged "installing Debian packages" "$log" apt_get install --no-install-recommends "${missing[@]}"
+fi
+
+# Only the program is to run, with a screen and a GPU: bookworm's own Vulkan
+# drivers (just installed, if they were missing) may drive it.
+if [ "$codename" = bookworm ] && [ "$mesa_from" = system ] && ! mesa_is_recent; then
+  if driver=$(hardware_vulkan_driver); then
+    step "Using this machine's Vulkan driver ($driver): the graphics stack stays as it is (see README: The graphics stack on Debian 12)"
+  else
+    mesa_from=backports
+    ensure_backports_source
   fi
 fi
 
-installed_dawn=$(node -p 'require("./node_modules/bun-webgpu-linux-x64/package.json").version' 2>/dev/null || true)
-if [ "$installed_dawn" != "0.1.7" ]; then
-  npm ci --no-audit --no-fund --ignore-scripts
+if [ "$mesa_from" = backports ]; then
+  step "Installing Mesa from $codename-backports for its software Vulkan driver; this replaces the system's GL/EGL/GBM/DRM libraries (see README: The graphics stack on Debian 12)"
+  run_logged "installing Mesa from $codename-backports" "$log" \
+    apt_get install --no-install-recommends -t "$codename-backports" mesa-vulkan-drivers
+fi
+
+# Checked again: Node.js may have been installed only now.
+if ! dawn_installed; then
+  dawn_missing=1
+  step "Installing the WebGPU library (Dawn, npm bun-webgpu-linux-x64 as pinned in package-lock.json) into node_modules/ with npm ci"
+  run_logged "npm ci" "$log" npm ci --no-audit --no-fund --ignore-scripts
+fi
+
+if [ ${#missing[@]} -eq 0 ] && [ "$mesa_from" = system ] && [ "$dawn_missing" = 0 ]; then
+  step "Dependencies: all installed"
 fi

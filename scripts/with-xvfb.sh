@@ -27,4 +27,14 @@ xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1;
 
 # Mesa's Vulkan driver only warns without it.
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+
+# Only Mesa's software driver (lavapipe) presents to Xvfb, and it draws the
+# same pixels on every machine: a GPU's driver is kept out unless the caller
+# chose the drivers.
+if [ -z "${VK_DRIVER_FILES:-}${VK_ICD_FILENAMES:-}" ]; then
+  lavapipe=$(compgen -G '/usr/share/vulkan/icd.d/lvp_icd*.json' | paste -sd: || true)
+  if [ -n "$lavapipe" ]; then
+    export VK_DRIVER_FILES="$lavapipe" VK_ICD_FILENAMES="$lavapipe"
+  fi
+fi
 "$@"
