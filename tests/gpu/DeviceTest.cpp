@@ -1,4 +1,5 @@
 #include "Device.h"
+#include "Surface.h"
 #include "Window.h"
 
 #include "Process.h"
@@ -63,6 +64,9 @@ TEST(WindowDevice, PrimaryBackendRequestGivesAVulkanDevice) {
     WGPUDevice device = window.createDevice(native, kBackendAny);
     ASSERT_NE(device, nullptr);
     EXPECT_EQ(g_backendType, kBackendVulkan);
+    // The surface was made for this window: a later window needs its own.
+    releaseSwapChainForTesting();
+    wgpuDeviceRelease(device);
     window.destroy();
     glfwTerminate();
 }

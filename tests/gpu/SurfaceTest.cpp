@@ -18,18 +18,26 @@ class WindowSurface : public ::testing::Test {
         native = window.create();
         ASSERT_NE(native, nullptr);
         ::testing::internal::CaptureStdout();
+        capturing = true;
         device = window.createDevice(native, kBackendAny);
         ASSERT_NE(device, nullptr);
         surface = window.createSwapChain(device);
         queue = wgpuDeviceGetQueue(device);
         window.show();
     }
+    // Also after a failed set-up: a failed device bring-up has terminated GLFW.
     void TearDown() override {
-        EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "device errors";
-        wgpuQueueRelease(queue);
+        if (capturing) {
+            EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "device errors";
+        }
+        if (queue != nullptr) {
+            wgpuQueueRelease(queue);
+        }
         releaseSwapChainForTesting();
-        wgpuDeviceRelease(device);
-        window.destroy();
+        if (device != nullptr) {
+            wgpuDeviceRelease(device);
+            window.destroy();
+        }
         glfwTerminate();
     }
 
@@ -80,6 +88,7 @@ class WindowSurface : public ::testing::Test {
 
     Window window;
     void* native = nullptr;
+    bool capturing = false;
     WGPUDevice device = nullptr;
     WGPUSurface surface = nullptr;
     WGPUQueue queue = nullptr;

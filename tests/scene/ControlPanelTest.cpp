@@ -1,6 +1,8 @@
 #include "SceneFixture.h"
 
 #include "Device.h"
+#include "imgui_impl_glfw.h"
+#include "imgui_impl_wgpu.h"
 
 #include <GLFW/glfw3.h>
 #include <X11/keysym.h>
@@ -41,15 +43,24 @@ class ControlPanel : public SceneOnWindow {
         scene->createPipelineAndBuffers();
         frames(5);
     }
-    // Standard output holds the echo and nothing else: no device error.
+    // Standard output holds the echo and nothing else: no device error. The
+    // UI goes before the device it draws with.
     void TearDown() override {
-        echoed += ::testing::internal::GetCapturedStdout();
-        std::istringstream lines(echoed);
-        for (std::string line; std::getline(lines, line);) {
-            EXPECT_TRUE(line.rfind("key:", 0) == 0 || line.rfind("button:", 0) == 0) << line;
+        if (ImGui::GetCurrentContext() != nullptr) {
+            ImGui_ImplWGPU_Shutdown();
+            ImGui_ImplGlfw_Shutdown();
+            ImGui::DestroyContext();
         }
-        ::testing::internal::CaptureStdout();
+        if (capturing) {
+            echoed += ::testing::internal::GetCapturedStdout();
+            std::istringstream lines(echoed);
+            for (std::string line; std::getline(lines, line);) {
+                EXPECT_TRUE(line.rfind("key:", 0) == 0 || line.rfind("button:", 0) == 0) << line;
+            }
+            ::testing::internal::CaptureStdout();
+        }
         SceneOnWindow::TearDown();
+        g_panelScene = nullptr;
     }
 
     void frames(int count) {

@@ -94,6 +94,11 @@ void appButton(GLFWwindow*, int button, int, int) {
 class PlatformBinding : public ::testing::Test {
   protected:
     void SetUp() override {
+        // Nothing an earlier test faked or saw carries over.
+        g_fakes = Fakes{};
+        g_appKeysSeenByUi.clear();
+        g_appButtons.clear();
+        g_glfwErrors = 0;
         glfwSetErrorCallback([](int, const char*) { ++g_glfwErrors; });
         ASSERT_TRUE(glfwInit());
         glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
@@ -109,9 +114,12 @@ class PlatformBinding : public ::testing::Test {
         io().Fonts->GetTexDataAsRGBA32(&pixels, &w, &h);
     }
     void TearDown() override {
-        ImGui_ImplGlfw_Shutdown();
-        ImGui::DestroyContext();
+        if (ImGui::GetCurrentContext() != nullptr) {
+            ImGui_ImplGlfw_Shutdown();
+            ImGui::DestroyContext();
+        }
         glfwTerminate();
+        g_fakes = Fakes{};
     }
     void settle() {
         x11.sync();
