@@ -162,6 +162,7 @@ void onScopePopped(WGPUPopErrorScopeStatus, WGPUErrorType type, WGPUStringView m
 } // namespace
 
 void SceneOnWindow::bringUp(int backend) {
+    g_frameRecord = FrameRecord{};
     native = window.create();
     ASSERT_NE(native, nullptr);
     ::testing::internal::CaptureStdout();
@@ -211,6 +212,7 @@ void SceneOnWindow::TearDown() {
         window.destroy();
     }
     glfwTerminate();
+    g_frameRecord = FrameRecord{};
 }
 
 void SceneOnWindow::renderFrames(int count) {
