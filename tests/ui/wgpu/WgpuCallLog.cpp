@@ -105,6 +105,7 @@ WGPUTextureView wgpuTextureCreateView(WGPUTexture texture,
 
 WGPUSampler wgpuDeviceCreateSampler(WGPUDevice device, WGPUSamplerDescriptor const* descriptor) {
     FORWARD(wgpuDeviceCreateSampler);
+    g_wgpuLog.sampler = *descriptor;
     return created(real_wgpuDeviceCreateSampler(device, descriptor), "sampler");
 }
 

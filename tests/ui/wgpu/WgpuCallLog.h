@@ -44,6 +44,9 @@ struct WgpuCallLog {
     std::map<const void*, int> references;
     std::map<const void*, std::string> kinds;
     int releasesOfDeadObjects = 0;
+    // The last sampler asked for: with a single-level texture its minifying
+    // and level settings show in no picture.
+    WGPUSamplerDescriptor sampler{};
 
     void clear() { calls.clear(); }
     std::vector<WgpuCall> of(WgpuOp op) const;
