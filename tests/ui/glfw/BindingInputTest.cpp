@@ -303,3 +303,15 @@ TEST_F(BindingInput, GamepadOnTheFirstJoystickDrivesNavigationThroughItsTables) 
     }
     EXPECT_TRUE(io().BackendFlags & ImGuiBackendFlags_HasGamepad);
 }
+
+TEST_F(BindingInput, WheelNotchesOfEitherDirectionAddUpUntilTheFrame) {
+    for (unsigned int xButton : {4u, 4u, 4u, 5u, 6u, 7u, 7u}) {
+        x11.click(xButton); // 4 and 5 turn the wheel up and down, 6 and 7 tilt it
+    }
+    settle();
+    EXPECT_EQ(io().MouseWheel, 2.0f);
+    EXPECT_EQ(io().MouseWheelH, -1.0f);
+    frame();
+    EXPECT_EQ(io().MouseWheel, 0.0f);
+    EXPECT_EQ(io().MouseWheelH, 0.0f);
+}
