@@ -5,16 +5,31 @@
 #include "X11Driver.h"
 
 #include <GLFW/glfw3.h>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
 #include <thread>
+#include <vector>
+
+// The surface's configurations land here first: how it presents shows in no
+// picture.
+namespace {
+std::vector<WGPUSurfaceConfiguration> g_configurations;
+} // namespace
+
+extern "C" void wgpuSurfaceConfigure(WGPUSurface surface, WGPUSurfaceConfiguration const* config) {
+    g_configurations.push_back(*config);
+    using Real = void (*)(WGPUSurface, WGPUSurfaceConfiguration const*);
+    reinterpret_cast<Real>(dlsym(RTLD_NEXT, "wgpuSurfaceConfigure"))(surface, config);
+}
 
 namespace {
 class WindowSurface : public ::testing::Test {
   protected:
     void SetUp() override {
+        g_configurations.clear();
         native = window.create();
         ASSERT_NE(native, nullptr);
         ::testing::internal::CaptureStdout();
@@ -104,6 +119,17 @@ TEST_F(WindowSurface, IsConfiguredAtTheFixedSizeInALinearFormat) {
     ASSERT_TRUE(presentClear(0.45, 0.55, 0.60, &width, &height));
     EXPECT_EQ(width, 1280u);
     EXPECT_EQ(height, 720u);
+    ASSERT_EQ(g_configurations.size(), 1u);
+    const WGPUSurfaceConfiguration& config = g_configurations[0];
+    EXPECT_EQ(config.device, device);
+    EXPECT_EQ(config.format, g_swapChainFormat);
+    EXPECT_EQ(config.usage, WGPUTextureUsage_RenderAttachment);
+    EXPECT_EQ(config.width, 1280u);
+    EXPECT_EQ(config.height, 720u);
+    EXPECT_EQ(config.presentMode, WGPUPresentMode_Fifo);
+    EXPECT_EQ(config.viewFormatCount, 0u);
+    // Lavapipe offers an opaque surface.
+    EXPECT_EQ(config.alphaMode, WGPUCompositeAlphaMode_Opaque);
 
     X11Driver x11;
     const X11Driver::Rgb shown = settledPixel(x11, 640, 360, 115);
