@@ -1,6 +1,7 @@
 #include "SceneFixture.h"
 
 #include "Device.h"
+#include "Surface.h"
 #include "imgui_impl_glfw.h"
 #include "imgui_impl_wgpu.h"
 
@@ -387,4 +388,22 @@ TEST_F(ControlPanel, EachEditorChangesItsOwnFieldInTheFrameOfTheEdit) {
               (std::vector<std::string>{"1.250", "Rotation speed"}));
     afterEachFrame = nullptr;
     g_frameRecord.recording = false;
+}
+
+// Set-up that shows in no single picture: the settings file, the style's
+// every colour and how many frames the renderer keeps in flight.
+TEST_F(ControlPanel, SetsUpTheUiWithoutASettingsFileInTheDarkStyle) {
+    EXPECT_EQ(ImGui::GetIO().IniFilename, nullptr);
+    ImGuiStyle dark;
+    ImGui::StyleColorsDark(&dark);
+    for (int colour = 0; colour < ImGuiCol_COUNT; ++colour) {
+        const ImVec4& is = ImGui::GetStyle().Colors[colour];
+        const ImVec4& want = dark.Colors[colour];
+        EXPECT_TRUE(is.x == want.x && is.y == want.y && is.z == want.z && is.w == want.w)
+            << ImGui::GetStyleColorName(colour);
+    }
+    const ImGui_ImplWGPU_Diagnostics renderer = ImGui_ImplWGPU_GetDiagnostics();
+    EXPECT_EQ(renderer.FramesInFlight, 3u);
+    EXPECT_EQ(renderer.RenderTargetFormat, g_swapChainFormat);
+    EXPECT_EQ(renderer.Device, device);
 }
