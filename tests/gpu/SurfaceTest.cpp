@@ -7,11 +7,25 @@
 #include "X11Driver.h"
 
 #include <GLFW/glfw3.h>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
 #include <thread>
+#include <vector>
+
+// The surface's configurations land here first: how it presents shows in no
+// picture.
+namespace {
+std::vector<WGPUSurfaceConfiguration> g_configurations;
+} // namespace
+
+extern "C" void wgpuSurfaceConfigure(WGPUSurface surface, WGPUSurfaceConfiguration const* config) {
+    g_configurations.push_back(*config);
+    using Real = void (*)(WGPUSurface, WGPUSurfaceConfiguration const*);
+    reinterpret_cast<Real>(dlsym(RTLD_NEXT, "wgpuSurfaceConfigure"))(surface, config);
+}
 
 namespace {
 const NativeWindow& nativeOf(void* native) {
@@ -21,21 +35,30 @@ const NativeWindow& nativeOf(void* native) {
 class WindowSurface : public ::testing::Test {
   protected:
     void SetUp() override {
+        g_configurations.clear();
         native = window.create();
         ASSERT_NE(native, nullptr);
         ::testing::internal::CaptureStdout();
+        capturing = true;
         device = window.createDevice(native, kBackendAny);
         ASSERT_NE(device, nullptr);
         surface = window.createSwapChain(device);
         queue = wgpuDeviceGetQueue(device);
         window.show();
     }
+    // Also after a failed set-up: a failed device bring-up has terminated GLFW.
     void TearDown() override {
-        EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "device errors";
-        wgpuQueueRelease(queue);
+        if (capturing) {
+            EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "device errors";
+        }
+        if (queue != nullptr) {
+            wgpuQueueRelease(queue);
+        }
         releaseSwapChainForTesting();
-        wgpuDeviceRelease(device);
-        window.destroy();
+        if (device != nullptr) {
+            wgpuDeviceRelease(device);
+            window.destroy();
+        }
         glfwTerminate();
     }
 
@@ -86,6 +109,7 @@ class WindowSurface : public ::testing::Test {
 
     Window window;
     void* native = nullptr;
+    bool capturing = false;
     WGPUDevice device = nullptr;
     WGPUSurface surface = nullptr;
     WGPUQueue queue = nullptr;
@@ -101,6 +125,17 @@ TEST_F(WindowSurface, IsConfiguredAtTheFixedSizeInALinearFormat) {
     ASSERT_TRUE(presentClear(0.45, 0.55, 0.60, &width, &height));
     EXPECT_EQ(width, 1280u);
     EXPECT_EQ(height, 720u);
+    ASSERT_EQ(g_configurations.size(), 1u);
+    const WGPUSurfaceConfiguration& config = g_configurations[0];
+    EXPECT_EQ(config.device, device);
+    EXPECT_EQ(config.format, g_swapChainFormat);
+    EXPECT_EQ(config.usage, WGPUTextureUsage_RenderAttachment);
+    EXPECT_EQ(config.width, 1280u);
+    EXPECT_EQ(config.height, 720u);
+    EXPECT_EQ(config.presentMode, WGPUPresentMode_Fifo);
+    EXPECT_EQ(config.viewFormatCount, 0u);
+    // Lavapipe offers an opaque surface.
+    EXPECT_EQ(config.alphaMode, WGPUCompositeAlphaMode_Opaque);
 
     X11Driver x11;
     const X11Driver::Rgb shown = settledPixel(x11, 640, 360, 115);

@@ -163,9 +163,11 @@ void onScopePopped(WGPUPopErrorScopeStatus, WGPUErrorType type, WGPUStringView m
 } // namespace
 
 void SceneOnWindow::bringUp(int backend) {
+    g_frameRecord = FrameRecord{};
     native = window.create();
     ASSERT_NE(native, nullptr);
     ::testing::internal::CaptureStdout();
+    capturing = true;
     device = window.createDevice(native, backend);
     ASSERT_NE(device, nullptr);
     surface = window.createSwapChain(device);
@@ -190,17 +192,28 @@ void SceneOnNullDevice::SetUp() {
     ASSERT_NO_FATAL_FAILURE(bringUp(kBackendNull));
 }
 
+// Also after a failed bring-up, so that the next test starts afresh: a failed
+// device bring-up has already destroyed the window and terminated GLFW.
 void SceneOnWindow::TearDown() {
-    if (device == nullptr) {
-        return;
+    if (device != nullptr) {
+        wgpuDeviceTick(device);
     }
-    wgpuDeviceTick(device);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "device errors";
+    if (capturing) {
+        EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "device errors";
+        capturing = false;
+    }
     // The scene lets its surface go before its device, as the library needs.
     releaseSwapChainForTesting();
-    scene.reset();
-    window.destroy();
+    if (scene != nullptr) {
+        scene.reset();
+    } else if (device != nullptr) {
+        wgpuDeviceRelease(device);
+    }
+    if (device != nullptr) {
+        window.destroy();
+    }
     glfwTerminate();
+    g_frameRecord = FrameRecord{};
 }
 
 void SceneOnWindow::renderFrames(int count) {

@@ -53,6 +53,7 @@ class SceneOnWindow : public ::testing::Test {
 
     Window window;
     void* native = nullptr;
+    bool capturing = false; // standard output, for the device's error lines
     WGPUDevice device = nullptr;
     WGPUSurface surface = nullptr;
     std::unique_ptr<Scene> scene;

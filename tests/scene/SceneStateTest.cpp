@@ -1,5 +1,4 @@
 #include "Scene.h"
-#include "Shaders.h"
 
 #include <gtest/gtest.h>
 
@@ -27,16 +26,4 @@ TEST(FreshScene, StandsStillInTheDefaultColoursWithThePanelShownAndNoGpuObjects)
     EXPECT_EQ(scene.getIndexBuffer(), nullptr);
     EXPECT_EQ(scene.getUniformBuffer(), nullptr);
     EXPECT_EQ(scene.getBindGroup(), nullptr);
-}
-
-TEST(FreshScene, HoldsItsOwnCopiesOfBothPrograms) {
-    Scene scene;
-    EXPECT_EQ(scene.getVertexShaderSource(), kVertexShaderSource);
-    EXPECT_EQ(scene.getFragmentShaderSource(), kFragmentShaderSource);
-    EXPECT_NE(scene.getVertexShaderSource().c_str(), kVertexShaderSource);
-    EXPECT_EQ(scene.getVertexShaderSource().front(), '\n');
-    EXPECT_EQ(scene.getFragmentShaderSource().front(), '\n');
-
-    scene.setShowUI(false);
-    EXPECT_FALSE(scene.getShowUI());
 }

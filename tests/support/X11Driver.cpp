@@ -4,6 +4,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 #include <thread>
@@ -45,6 +46,13 @@ X11Driver::X11Driver() {
 }
 
 X11Driver::~X11Driver() {
+    for (unsigned int code : heldKeys) {
+        XTestFakeKeyEvent(display, code, False, CurrentTime);
+    }
+    for (unsigned int xButton : heldButtons) {
+        XTestFakeButtonEvent(display, xButton, False, CurrentTime);
+    }
+    XSync(display, False);
     XCloseDisplay(display);
 }
 
@@ -78,7 +86,17 @@ void X11Driver::movePointer(int x, int y) {
     XSync(display, False);
 }
 
+namespace {
+void noteHeld(std::vector<unsigned int>& held, unsigned int what, bool press) {
+    held.erase(std::remove(held.begin(), held.end(), what), held.end());
+    if (press) {
+        held.push_back(what);
+    }
+}
+} // namespace
+
 void X11Driver::button(unsigned int xButton, bool press) {
+    noteHeld(heldButtons, xButton, press);
     XTestFakeButtonEvent(display, xButton, press ? True : False, CurrentTime);
     XSync(display, False);
 }
@@ -90,6 +108,7 @@ void X11Driver::click(unsigned int xButton) {
 
 void X11Driver::key(unsigned long keysym, bool press) {
     const KeyCode code = XKeysymToKeycode(display, keysym);
+    noteHeld(heldKeys, code, press);
     XTestFakeKeyEvent(display, code, press ? True : False, CurrentTime);
     XSync(display, False);
 }

@@ -5,7 +5,8 @@
 #include <vector>
 
 // Drives the X server the way a person would, through the XTest extension, and
-// looks at what it shows.
+// looks at what it shows. Keys and buttons it leaves pressed are released when
+// it goes, so that the server's state does not carry over to the next test.
 class X11Driver {
   public:
     X11Driver();
@@ -57,4 +58,6 @@ class X11Driver {
 
   private:
     struct _XDisplay* display = nullptr;
+    std::vector<unsigned int> heldKeys; // X key codes
+    std::vector<unsigned int> heldButtons;
 };

@@ -291,3 +291,39 @@ TEST_F(Lifecycle, InitAgainWhileReadyShutsTheFirstDown) {
 }
 
 } // namespace
+
+// What no picture shows: the faces (nothing is culled either way), which
+// stages see each binding, and the uniform binding's 64 bytes.
+TEST_F(Lifecycle, BindingsAndFacesAreDescribedAsTheProgramsUseThem) {
+    initReady();
+    EXPECT_EQ(g_wgpuLog.primitive.frontFace, WGPUFrontFace_CW);
+    EXPECT_EQ(g_wgpuLog.primitive.cullMode, WGPUCullMode_None);
+
+    const std::vector<WGPUBindGroupLayoutEntry>& layouts = g_wgpuLog.layoutEntries;
+    ASSERT_EQ(layouts.size(), 3u); // common: uniform, sampler; image: texture
+    EXPECT_EQ(layouts[0].binding, 0u);
+    EXPECT_EQ(layouts[0].visibility, WGPUShaderStage_Vertex);
+    EXPECT_EQ(layouts[0].buffer.type, WGPUBufferBindingType_Uniform);
+    EXPECT_FALSE(layouts[0].buffer.hasDynamicOffset);
+    EXPECT_EQ(layouts[0].buffer.minBindingSize, 0u);
+    EXPECT_EQ(layouts[1].binding, 1u);
+    EXPECT_EQ(layouts[1].visibility, WGPUShaderStage_Fragment);
+    EXPECT_EQ(layouts[1].sampler.type, WGPUSamplerBindingType_Filtering);
+    EXPECT_EQ(layouts[2].binding, 0u);
+    EXPECT_EQ(layouts[2].visibility, WGPUShaderStage_Fragment);
+    EXPECT_EQ(layouts[2].texture.sampleType, WGPUTextureSampleType_Float);
+    EXPECT_EQ(layouts[2].texture.viewDimension, WGPUTextureViewDimension_2D);
+    EXPECT_FALSE(layouts[2].texture.multisampled);
+
+    const ImGui_ImplWGPU_Diagnostics d = ImGui_ImplWGPU_GetDiagnostics();
+    const std::vector<WGPUBindGroupEntry>& groups = g_wgpuLog.groupEntries;
+    ASSERT_EQ(groups.size(), 3u); // common: uniform, sampler; the font's image
+    EXPECT_EQ(groups[0].binding, 0u);
+    EXPECT_EQ(groups[0].buffer, d.UniformBuffer);
+    EXPECT_EQ(groups[0].offset, 0u);
+    EXPECT_EQ(groups[0].size, 64u);
+    EXPECT_EQ(groups[1].binding, 1u);
+    EXPECT_EQ(groups[1].sampler, d.FontSampler);
+    EXPECT_EQ(groups[2].binding, 0u);
+    EXPECT_EQ(groups[2].textureView, d.FontTextureView);
+}

@@ -5,6 +5,7 @@
 #include "RendererFixture.h"
 
 #include <cfloat>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -192,3 +193,129 @@ TEST_P(AtlasUpload, AtlasIsUploadedTexelForTexel) {
 INSTANTIATE_TEST_SUITE_P(Widths, AtlasUpload, ::testing::Values(0, 257, 300));
 
 } // namespace
+
+namespace {
+// What the colour target holds after a source is blended over it: colour by
+// the source's alpha, alpha added over what the remaining coverage lets through.
+Rgba blendedOver(Rgba src, WGPUColor dst) {
+    const double a = src.a / 255.0;
+    auto channel = [a](int s, double d) {
+        return static_cast<int>(std::lround((s / 255.0 * a + d * (1.0 - a)) * 255.0));
+    };
+    return {channel(src.r, dst.r), channel(src.g, dst.g), channel(src.b, dst.b),
+            static_cast<int>(std::lround((a + dst.a * (1.0 - a)) * 255.0))};
+}
+
+// A 2 x 2 checker of opaque white and black texels, sampled as the renderer's
+// sampler does: bilinear, repeating in both directions.
+int checkerAt(double u, double v) {
+    const double s = u * 2.0 - 0.5;
+    const double t = v * 2.0 - 0.5;
+    const double s0 = std::floor(s), t0 = std::floor(t);
+    auto texel = [](double i, double j) {
+        const long x = static_cast<long>(i) & 1, y = static_cast<long>(j) & 1;
+        return x == y ? 255.0 : 0.0;
+    };
+    const double fs = s - s0, ft = t - t0;
+    const double top = texel(s0, t0) * (1 - fs) + texel(s0 + 1, t0) * fs;
+    const double bottom = texel(s0, t0 + 1) * (1 - fs) + texel(s0 + 1, t0 + 1) * fs;
+    return static_cast<int>(std::lround(top * (1 - ft) + bottom * ft));
+}
+
+void addQuad(ImDrawList& list, ImVec2 p0, ImVec2 p1, ImVec2 uv0, ImVec2 uv1, ImTextureID texture,
+             ImVec2 display) {
+    ImDrawCmd cmd;
+    cmd.ClipRect = ImVec4(0, 0, display.x, display.y);
+    cmd.TextureId = texture;
+    cmd.VtxOffset = static_cast<unsigned int>(list.VtxBuffer.Size);
+    cmd.IdxOffset = static_cast<unsigned int>(list.IdxBuffer.Size);
+    cmd.ElemCount = 6;
+    list.CmdBuffer.push_back(cmd);
+    const ImVec2 corners[4][2] = {
+        {p0, uv0}, {{p1.x, p0.y}, {uv1.x, uv0.y}}, {p1, uv1}, {{p0.x, p1.y}, {uv0.x, uv1.y}}};
+    for (const auto& corner : corners) {
+        ImDrawVert v;
+        v.pos = corner[0];
+        v.uv = corner[1];
+        v.col = IM_COL32_WHITE;
+        list.VtxBuffer.push_back(v);
+    }
+    for (ImDrawIdx i : {0, 1, 2, 0, 2, 3})
+        list.IdxBuffer.push_back(i);
+}
+} // namespace
+
+// Over a colour target that is neither black nor opaque, so that the factors
+// on the destination and the alpha blend show too.
+TEST_F(Pixels, ColourAndAlphaBlendOverWhatIsThere) {
+    initReady();
+    ImGui::NewFrame();
+    const ImVec2 size(64, 16);
+    TestDrawData data(ImVec2(0, 0), size);
+    ImDrawList& shapes = data.addList(ImGui::GetDrawListSharedData());
+    beginList(shapes, ImVec2(0, 0), size);
+    const Rgba sources[] = {{255, 0, 0, 128}, {0, 64, 255, 192}, {200, 255, 40, 32}};
+    for (int i = 0; i < 3; ++i) {
+        const Rgba s = sources[i];
+        shapes.AddRectFilled(ImVec2(i * 20.0f, 0), ImVec2(i * 20.0f + 16, 16),
+                             IM_COL32(s.r, s.g, s.b, s.a));
+    }
+    ImGui::EndFrame();
+    const WGPUColor clear = {0.4, 0.2, 0.8, 0.5};
+    renderAndRead(data.get(), 64, 16, clear);
+    for (int i = 0; i < 3; ++i) {
+        expectColor(at(i * 20 + 8, 8), blendedOver(sources[i], clear), i * 20 + 8, 8, 1);
+    }
+    expectColor(at(18, 8), blendedOver({0, 0, 0, 0}, clear), 18, 8, 1);
+}
+
+// A user image magnified (eight pixels a texel) and minified (four texels a
+// pixel) well past its edges: filtered between texels and repeated.
+TEST_F(Pixels, ImagesAreSampledBilinearAndRepeated) {
+    initReady();
+    UserTexture checker(*gpu_, 2, 2);
+    const uint8_t texels[16] = {255, 255, 255, 255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255, 255};
+    WGPUTexelCopyTextureInfo destination{};
+    destination.texture = checker.texture;
+    destination.aspect = WGPUTextureAspect_All;
+    WGPUTexelCopyBufferLayout layout{};
+    layout.bytesPerRow = 8;
+    layout.rowsPerImage = 2;
+    const WGPUExtent3D extent = {2, 2, 1};
+    WGPUQueue queue = wgpuDeviceGetQueue(gpu_->device());
+    wgpuQueueWriteTexture(queue, &destination, texels, sizeof texels, &layout, &extent);
+    wgpuQueueRelease(queue);
+
+    const ImVec2 size(64, 80);
+    TestDrawData data(ImVec2(0, 0), size);
+    ImDrawList& list = data.addList();
+    const ImTextureID image = checker.view;
+    addQuad(list, ImVec2(0, 0), ImVec2(64, 64), ImVec2(-1, -1), ImVec2(3, 3), image, size);
+    addQuad(list, ImVec2(0, 64), ImVec2(64, 80), ImVec2(0, 0), ImVec2(128, 32), image, size);
+    renderAndRead(data.get(), 64, 80, {0, 0, 0, 1});
+
+    int mismatches = 0;
+    for (int y = 0; y < 80; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            const double u = y < 64 ? -1.0 + (x + 0.5) / 16.0 : (x + 0.5) * 2.0;
+            const double v = y < 64 ? -1.0 + (y + 0.5) / 16.0 : (y - 64 + 0.5) * 2.0;
+            const int want = checkerAt(u, v);
+            const Rgba c = at(x, y);
+            if (std::abs(c.r - want) > 3 || std::abs(c.g - want) > 3 || c.a != 255) {
+                if (++mismatches <= 5)
+                    ADD_FAILURE() << "pixel (" << x << ", " << y << ") is " << c.r << " " << c.g
+                                  << " " << c.b << " " << c.a << ", expected " << want;
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+
+    // The atlas has one level, so minification and levels show in no picture.
+    const WGPUSamplerDescriptor& sampler = g_wgpuLog.sampler;
+    EXPECT_EQ(sampler.minFilter, WGPUFilterMode_Linear);
+    EXPECT_EQ(sampler.mipmapFilter, WGPUMipmapFilterMode_Linear);
+    EXPECT_EQ(sampler.lodMinClamp, 0.0f);
+    EXPECT_EQ(sampler.lodMaxClamp, 0.0f);
+    EXPECT_EQ(sampler.compare, WGPUCompareFunction_Undefined);
+    EXPECT_EQ(sampler.addressModeW, WGPUAddressMode_Repeat);
+}

@@ -105,6 +105,7 @@ WGPUTextureView wgpuTextureCreateView(WGPUTexture texture,
 
 WGPUSampler wgpuDeviceCreateSampler(WGPUDevice device, WGPUSamplerDescriptor const* descriptor) {
     FORWARD(wgpuDeviceCreateSampler);
+    g_wgpuLog.sampler = *descriptor;
     return created(real_wgpuDeviceCreateSampler(device, descriptor), "sampler");
 }
 
@@ -117,6 +118,8 @@ WGPUShaderModule wgpuDeviceCreateShaderModule(WGPUDevice device,
 WGPUBindGroupLayout wgpuDeviceCreateBindGroupLayout(WGPUDevice device,
                                                     WGPUBindGroupLayoutDescriptor const* desc) {
     FORWARD(wgpuDeviceCreateBindGroupLayout);
+    g_wgpuLog.layoutEntries.insert(g_wgpuLog.layoutEntries.end(), desc->entries,
+                                   desc->entries + desc->entryCount);
     return created(real_wgpuDeviceCreateBindGroupLayout(device, desc), "bind group layout");
 }
 
@@ -129,11 +132,14 @@ WGPUPipelineLayout wgpuDeviceCreatePipelineLayout(WGPUDevice device,
 WGPURenderPipeline wgpuDeviceCreateRenderPipeline(WGPUDevice device,
                                                   WGPURenderPipelineDescriptor const* desc) {
     FORWARD(wgpuDeviceCreateRenderPipeline);
+    g_wgpuLog.primitive = desc->primitive;
     return created(real_wgpuDeviceCreateRenderPipeline(device, desc), "render pipeline");
 }
 
 WGPUBindGroup wgpuDeviceCreateBindGroup(WGPUDevice device, WGPUBindGroupDescriptor const* desc) {
     FORWARD(wgpuDeviceCreateBindGroup);
+    g_wgpuLog.groupEntries.insert(g_wgpuLog.groupEntries.end(), desc->entries,
+                                  desc->entries + desc->entryCount);
     WGPUBindGroup group = created(real_wgpuDeviceCreateBindGroup(device, desc), "bind group");
     WgpuCall call{WgpuOp::CreateBindGroup, group};
     call.u[0] = desc->entryCount;

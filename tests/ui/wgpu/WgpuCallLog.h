@@ -44,8 +44,20 @@ struct WgpuCallLog {
     std::map<const void*, int> references;
     std::map<const void*, std::string> kinds;
     int releasesOfDeadObjects = 0;
+    // The last sampler asked for: with a single-level texture its minifying
+    // and level settings show in no picture.
+    WGPUSamplerDescriptor sampler{};
+    // Likewise the faces of the last pipeline, and the entries of every bind
+    // group layout and bind group made since clear().
+    WGPUPrimitiveState primitive{};
+    std::vector<WGPUBindGroupLayoutEntry> layoutEntries;
+    std::vector<WGPUBindGroupEntry> groupEntries;
 
-    void clear() { calls.clear(); }
+    void clear() {
+        calls.clear();
+        layoutEntries.clear();
+        groupEntries.clear();
+    }
     std::vector<WgpuCall> of(WgpuOp op) const;
     // Live references held, in total and per kind ("buffer", "queue", ...).
     int liveReferences() const;
