@@ -73,9 +73,11 @@ class SceneOnNullDevice : public SceneOnWindow {
 };
 
 // Recorded by the test program's stand-in for the library's render pass
-// creation, which passes every call on.
+// creation, which passes every call on: as it came, or, while rejectPasses is
+// set, with a clear value the device rejects.
 struct FrameRecord {
     bool recording = false;
+    bool rejectPasses = false;
     int renderPasses = 0;
     WGPUColor clearValue{};
 };
