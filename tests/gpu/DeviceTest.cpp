@@ -1,10 +1,13 @@
 #include "Device.h"
 #include "Window.h"
 
+#include "PrivateXServer.h"
 #include "Process.h"
 
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
+
+#include <string>
 
 TEST(BackendRequest, AnythingAboveSixMeansThePrimaryBackend) {
     EXPECT_EQ(resolveBackendRequest(kBackendAny), kBackendVulkan);
@@ -119,10 +122,38 @@ TEST(DeviceErrors, PrintTheMessageAloneOnALine) {
     wgpuAdapterRelease(adapter);
 }
 
-TEST(ProgramStartUp, WithoutAVulkanDriverExitsOneSilently) {
-    ChildProcess program({TALLOWICK_BINARY}, {{{"VK_ICD_FILENAMES", "/nonexistent.json"},
-                                               {"VK_DRIVER_FILES", "/nonexistent.json"}},
-                                              {}});
+// Standard output stays as it is described, empty; the reason goes to
+// standard error.
+TEST(ProgramStartUp, WithoutAVulkanDriverExitsOneSayingWhyOnStandardError) {
+    ChildProcess program(
+        {TALLOWICK_BINARY},
+        {{{"VK_ICD_FILENAMES", "/nonexistent.json"}, {"VK_DRIVER_FILES", "/nonexistent.json"}}, {}},
+        {{}, true});
     EXPECT_EQ(program.wait(30000), 1);
     EXPECT_EQ(program.output(), "");
+    // The Vulkan loader and the library report what they miss there first.
+    const std::string reason =
+        "\nTallowick cannot run: no graphics adapter of the Vulkan back end\n";
+    const std::string& errors = program.errorOutput();
+    EXPECT_TRUE(errors.size() >= reason.size() &&
+                errors.compare(errors.size() - reason.size(), reason.size(), reason) == 0)
+        << errors;
 }
+
+namespace {
+struct ScreenDepth : ::testing::TestWithParam<int> {};
+} // namespace
+
+// Mesa's surfaces offer no format on screens of these depths.
+TEST_P(ScreenDepth, TheSurfaceCannotPresentToEndsTheProgramSayingWhy) {
+    PrivateXServer server(GetParam());
+    ASSERT_TRUE(server.ready());
+    ChildProcess program({TALLOWICK_BINARY}, {{{"DISPLAY", server.display()}}, {}}, {{}, true});
+    EXPECT_EQ(program.wait(30000), 1);
+    EXPECT_EQ(program.output(), "");
+    EXPECT_EQ(program.errorOutput(),
+              "Tallowick cannot run: the Vulkan device cannot present to a window of depth " +
+                  std::to_string(GetParam()) + " on this display\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(UnusualScreens, ScreenDepth, ::testing::Values(8, 15, 16, 30));
