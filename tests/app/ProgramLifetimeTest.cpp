@@ -46,8 +46,9 @@ void clickAndType(X11Driver& x11) {
     x11.sync();
 }
 
-const char* const kEcho = "button:1 action:1 x:900 y:300\nbutton:1 action:0 x:900 y:300\n"
-                          "key:65 action:1\nkey:65 action:0\n";
+// The click's echo. The key's is not waited for: on a busy machine the new
+// window may not have the keyboard's focus yet when the key is typed.
+const char* const kEcho = "button:1 action:1 x:900 y:300\nbutton:1 action:0 x:900 y:300\n";
 
 struct ClosedStream : ::testing::TestWithParam<int> {};
 } // namespace
