@@ -1,4 +1,5 @@
 #include "Device.h"
+#include "Surface.h"
 #include "Window.h"
 
 #include "PrivateXServer.h"
@@ -66,6 +67,9 @@ TEST(WindowDevice, PrimaryBackendRequestGivesAVulkanDevice) {
     WGPUDevice device = window.createDevice(native, kBackendAny);
     ASSERT_NE(device, nullptr);
     EXPECT_EQ(g_backendType, kBackendVulkan);
+    // The surface belongs to this window's display, which goes with GLFW.
+    releaseSwapChainForTesting();
+    wgpuDeviceRelease(device);
     window.destroy();
     glfwTerminate();
 }
