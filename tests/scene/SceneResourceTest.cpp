@@ -60,12 +60,15 @@ TEST_F(SceneOnNullDevice, BuildsItsPipelinesForEveryFormatASurfaceMayBeGiven) {
             << "format " << value;
         SceneTestAccess::forgetDevice(other);
 
-        ImGui::CreateContext();
+        ImGuiContext* const previous = ImGui::GetCurrentContext();
+        ImGuiContext* context = ImGui::CreateContext();
+        ImGui::SetCurrentContext(context);
         ASSERT_TRUE(ImGui_ImplWGPU_Init(device, 3, format));
         EXPECT_EQ(validationErrorsOf([] { ImGui_ImplWGPU_CreateDeviceObjects(); }), "")
             << "format " << value;
         ImGui_ImplWGPU_Shutdown();
-        ImGui::DestroyContext();
+        ImGui::DestroyContext(context);
+        ImGui::SetCurrentContext(previous);
     }
     g_swapChainFormat = surfaceFormat;
     EXPECT_EQ(taken, 6);
