@@ -5,6 +5,8 @@
 #include "Device.h"
 #include "DisplayConnection.h"
 
+#include <initializer_list>
+
 WGPUSurface g_surface = nullptr;
 WGPUTextureFormat g_swapChainFormat = WGPUTextureFormat_Undefined;
 
@@ -48,16 +50,24 @@ bool offers(const WGPUTextureFormat* formats, size_t count, WGPUTextureFormat fo
     return false;
 }
 
-// The non-sRGB formats come first: the colours the program computes are the
-// colours it wants on screen.
-WGPUTextureFormat chooseFormat(const WGPUSurfaceCapabilities& capabilities) {
-    if (offers(capabilities.formats, capabilities.formatCount, WGPUTextureFormat_RGBA8Unorm)) {
-        return WGPUTextureFormat_RGBA8Unorm;
+// Formats with red, green and blue that the scene's pipeline and the UI
+// renderer can both draw and blend in.
+bool drawable(WGPUTextureFormat format) {
+    switch (format) {
+    case WGPUTextureFormat_RGBA8Unorm:
+    case WGPUTextureFormat_RGBA8UnormSrgb:
+    case WGPUTextureFormat_BGRA8Unorm:
+    case WGPUTextureFormat_BGRA8UnormSrgb:
+    case WGPUTextureFormat_RGB10A2Unorm:
+    case WGPUTextureFormat_RGBA16Float:
+        return true;
+    default:
+        return false;
     }
-    if (offers(capabilities.formats, capabilities.formatCount, WGPUTextureFormat_BGRA8Unorm)) {
-        return WGPUTextureFormat_BGRA8Unorm;
-    }
-    return capabilities.formatCount > 0 ? capabilities.formats[0] : WGPUTextureFormat_Undefined;
+}
+
+bool encodesSrgb(WGPUTextureFormat format) {
+    return format == WGPUTextureFormat_RGBA8UnormSrgb || format == WGPUTextureFormat_BGRA8UnormSrgb;
 }
 
 WGPUCompositeAlphaMode chooseAlphaMode(const WGPUSurfaceCapabilities& capabilities) {
@@ -81,17 +91,46 @@ bool createNativeSwapChainImpl(int /*backendType*/, WGPUAdapter adapter, WGPUDev
         return false;
     }
     WGPUSurfaceCapabilities capabilities{};
-    if (wgpuSurfaceGetCapabilities(surface, adapter, &capabilities) != WGPUStatus_Success ||
-        capabilities.formatCount == 0) {
+    if (wgpuSurfaceGetCapabilities(surface, adapter, &capabilities) != WGPUStatus_Success) {
+        wgpuSurfaceRelease(surface);
+        return false;
+    }
+    const WGPUTextureFormat format =
+        chooseSurfaceFormat(capabilities.formats, capabilities.formatCount);
+    const WGPUCompositeAlphaMode alphaMode = chooseAlphaMode(capabilities);
+    wgpuSurfaceCapabilitiesFreeMembers(capabilities);
+    if (format == WGPUTextureFormat_Undefined) {
         wgpuSurfaceRelease(surface);
         closePresentationDisplay();
         return false;
     }
     g_surface = surface;
-    g_swapChainFormat = chooseFormat(capabilities);
-    g_alphaMode = chooseAlphaMode(capabilities);
-    wgpuSurfaceCapabilitiesFreeMembers(capabilities);
+    g_swapChainFormat = format;
+    g_alphaMode = alphaMode;
     return true;
+}
+
+// The colours the program computes are the colours it wants on screen, so
+// the formats without sRGB encoding come first, the two usual ones first of
+// all. An sRGB format brightens every colour, but shows a picture.
+WGPUTextureFormat chooseSurfaceFormat(const WGPUTextureFormat* formats, size_t count) {
+    for (const WGPUTextureFormat usual :
+         {WGPUTextureFormat_RGBA8Unorm, WGPUTextureFormat_BGRA8Unorm}) {
+        if (offers(formats, count, usual)) {
+            return usual;
+        }
+    }
+    for (size_t i = 0; i < count; ++i) {
+        if (drawable(formats[i]) && !encodesSrgb(formats[i])) {
+            return formats[i];
+        }
+    }
+    for (size_t i = 0; i < count; ++i) {
+        if (drawable(formats[i])) {
+            return formats[i];
+        }
+    }
+    return WGPUTextureFormat_Undefined;
 }
 
 WGPUSurface configureSwapChain(WGPUDevice device) {

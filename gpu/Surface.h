@@ -17,11 +17,18 @@ extern void* g_presentationDisplay;
 // Makes the surface for the native window (a NativeWindow record) on the
 // device's back end, over a connection of its own to the window's display
 // (the window's connection when no other can be opened), and chooses its
-// format: RGBA8Unorm when offered, else BGRA8Unorm, else the first format
-// offered. Does nothing when the surface already exists. Returns false when no
-// usable surface could be made.
+// format (chooseSurfaceFormat). Does nothing when the surface already exists.
+// Returns false when no usable surface could be made: none at all, or one that
+// offers no format the program can draw in (as on X screens of depth 8, 15, 16
+// or 30 on Mesa).
 bool createNativeSwapChainImpl(int backendType, WGPUAdapter adapter, WGPUDevice device,
                                void* nativeWindow);
+
+// Of the formats a surface offers, the one the scene and the UI are drawn in:
+// RGBA8Unorm when offered, else BGRA8Unorm, else the first offered that both
+// can draw in, one without sRGB encoding before one with it. Undefined when
+// none of them can be drawn in.
+WGPUTextureFormat chooseSurfaceFormat(const WGPUTextureFormat* formats, size_t count);
 
 // Configures the surface for the device at 1280 x 720 for rendering and
 // returns it.

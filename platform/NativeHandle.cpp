@@ -12,6 +12,15 @@ NativeWindow nativeWindowOf(GLFWwindow* window) {
     return native;
 }
 
+int windowDepthOf(GLFWwindow* window) {
+    XWindowAttributes attributes{};
+    if (window == nullptr ||
+        XGetWindowAttributes(glfwGetX11Display(), glfwGetX11Window(window), &attributes) == 0) {
+        return 0;
+    }
+    return attributes.depth;
+}
+
 namespace {
 XErrorHandler g_previousErrorHandler = nullptr;
 GLFWwindow* g_watchedWindow = nullptr;

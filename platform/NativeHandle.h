@@ -8,6 +8,10 @@ struct GLFWwindow;
 // the platform code because the X11 headers define a type named Window.
 NativeWindow nativeWindowOf(GLFWwindow* window);
 
+// The depth of the window's visual, the pixel layout its pictures must have;
+// 0 when it cannot be read.
+int windowDepthOf(GLFWwindow* window);
+
 // Makes X errors about windows and drawables that are gone harmless for the
 // rest of the process, on every connection: Xlib's handler would end the
 // process. A window can go before the program lets it go (another client

@@ -16,8 +16,9 @@ class Window {
     GLFWwindow* getGlfwWindow() const { return glfwWindow; }
 
     // Brings up the device for the window. Returns null when no device of the
-    // requested back end can be made; the window is then destroyed and GLFW
-    // terminated.
+    // requested back end can be made or it cannot present to the window; the
+    // reason is then written on one line of standard error, the window is
+    // destroyed and GLFW terminated.
     WGPUDevice createDevice(void* nativeWindow, int requested);
     // Configures the window's surface for the device at 1280 x 720.
     WGPUSurface createSwapChain(WGPUDevice device);

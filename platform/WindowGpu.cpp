@@ -7,16 +7,39 @@
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
+#include <cstdio>
+
+namespace {
+const char* backendName(int backend) {
+    static const char* const names[] = {"null",   "Direct3D 11", "Direct3D 12", "Metal",
+                                        "Vulkan", "OpenGL",      "OpenGL ES"};
+    return backend >= kBackendNull && backend <= kBackendOpenGLES ? names[backend] : "requested";
+}
+
+// Why the program cannot run goes on one line of standard error: standard
+// output carries the echo and the device's messages only.
+constexpr const char* kCannotRun = "Tallowick cannot run:";
+} // namespace
+
 WGPUDevice Window::createDevice(void* nativeWindow, int requested) {
     requested = resolveBackendRequest(requested);
     device = nullptr;
     WGPUAdapter adapter = selectAdapter(requested, 0);
-    if (adapter != nullptr) {
+    if (adapter == nullptr) {
+        std::fprintf(stderr, "%s no graphics adapter of the %s back end\n", kCannotRun,
+                     backendName(requested));
+    } else {
         g_backendType = adapterBackend(adapter);
         device = createDeviceWithErrorPrinter(adapter);
-        if (device != nullptr &&
-            !createNativeSwapChainImpl(g_backendType, adapter, device, nativeWindow)) {
+        if (device == nullptr) {
+            std::fprintf(stderr, "%s the %s adapter could not make a device\n", kCannotRun,
+                         backendName(g_backendType));
+        } else if (!createNativeSwapChainImpl(g_backendType, adapter, device, nativeWindow)) {
             // Without a surface nothing could ever be shown.
+            std::fprintf(stderr,
+                         "%s the %s device cannot present to a window of depth %d on this "
+                         "display\n",
+                         kCannotRun, backendName(g_backendType), windowDepthOf(glfwWindow));
             wgpuDeviceRelease(device);
             device = nullptr;
         }

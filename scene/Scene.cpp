@@ -14,6 +14,13 @@ constexpr uint64_t kIndexBufferSize = 8;
 constexpr uint64_t kUniformBufferSize = 4;
 constexpr uint64_t kVertexStride = 20;
 constexpr uint32_t kIndexCount = 3;
+
+// The device rejects a render pass whose clear value holds anything but
+// finite numbers. A component that is none (typed into the panel as 1e39,
+// say) clears as 0, as a speed that is none does not turn the triangle.
+double finiteOrZero(float component) {
+    return std::isfinite(component) ? static_cast<double>(component) : 0.0;
+}
 } // namespace
 
 Scene::Scene() {
@@ -211,10 +218,10 @@ bool Scene::render(double /*time*/) {
     colorDesc.resolveTarget = nullptr;
     colorDesc.loadOp = WGPULoadOp_Clear;
     colorDesc.storeOp = WGPUStoreOp_Store;
-    colorDesc.clearValue.r = clearColor.x;
-    colorDesc.clearValue.g = clearColor.y;
-    colorDesc.clearValue.b = clearColor.z;
-    colorDesc.clearValue.a = clearColor.w;
+    colorDesc.clearValue.r = finiteOrZero(clearColor.x);
+    colorDesc.clearValue.g = finiteOrZero(clearColor.y);
+    colorDesc.clearValue.b = finiteOrZero(clearColor.z);
+    colorDesc.clearValue.a = finiteOrZero(clearColor.w);
 
     WGPURenderPassDescriptor renderPass{};
     renderPass.colorAttachmentCount = 1;
@@ -237,6 +244,10 @@ bool Scene::render(double /*time*/) {
     wgpuCommandBufferRelease(commands);
 
     presentFrameTarget(swapChain, target);
+    // A submission the device rejects leaves the frame's queue writes (the
+    // UI's vertices among them) waiting for the next one. With every frame
+    // rejected they would pile up without bound; the tick hands them on.
+    wgpuDeviceTick(device);
     return true;
 }
 

@@ -1,9 +1,12 @@
 #include "Process.h"
 #include "X11Driver.h"
 
+#include <X11/keysym.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 TEST(ProgramLifetime, OpensItsWindowAndExitsZeroWhenClosed) {
@@ -31,4 +34,79 @@ TEST(ProgramLifetime, EndsWithStatusZeroWhenAnotherClientDestroysItsWindow) {
     x11.destroyWindow(window);
     EXPECT_EQ(program.wait(20000), 0);
     EXPECT_EQ(program.output(), "");
+}
+
+namespace {
+// Waits for the window's first frame: the clear colour in its corner.
+bool firstFrameShown(X11Driver& x11) {
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        const X11Driver::Rgb corner = x11.pixel(5, 5);
+        if (std::abs(corner.r - 115) <= 3 && std::abs(corner.g - 140) <= 3 &&
+            std::abs(corner.b - 153) <= 3) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
+// A click and a key, each echoed, on the window at the screen's origin.
+void clickAndType(X11Driver& x11) {
+    x11.movePointer(900, 300);
+    x11.click(3);
+    x11.tap(XK_a);
+    x11.sync();
+}
+
+// The click's echo. The key's is not waited for: on a busy machine the new
+// window may not have the keyboard's focus yet when the key is typed.
+const char* const kEcho = "button:1 action:1 x:900 y:300\nbutton:1 action:0 x:900 y:300\n";
+
+struct ClosedStream : ::testing::TestWithParam<int> {};
+} // namespace
+
+// Started with a standard stream closed, the program keeps that number off
+// its other files: the echo never reaches the X connection, and the events,
+// handled before the close request that follows them, end nothing.
+TEST_P(ClosedStream, NeitherEndsTheProgramNorLosesAnEcho) {
+    const int closed = GetParam();
+    ChildProcess::Options options;
+    if (closed == STDERR_FILENO) {
+        // Something must write there: the Vulkan loader, asked to, reports
+        // on standard error while the device is made.
+        options.setEnv = {{"VK_LOADER_DEBUG", "all"}};
+    }
+    ChildProcess program({TALLOWICK_BINARY}, options, {{closed}, false});
+    X11Driver x11;
+    const unsigned long window = x11.findWindow("Tallowick", 20000);
+    ASSERT_NE(window, 0u);
+    ASSERT_TRUE(firstFrameShown(x11));
+    clickAndType(x11);
+    if (closed != STDOUT_FILENO) {
+        EXPECT_TRUE(program.waitForOutput(kEcho, 5000)) << program.output();
+    }
+    x11.requestClose(window);
+    EXPECT_EQ(program.wait(20000), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(StandardStreams, ClosedStream,
+                         ::testing::Values(STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO));
+
+// When the reader of standard output goes away, each later echo fails and is
+// dropped; the window runs on and a close still ends the program with 0.
+TEST(ProgramOutput, AReaderThatGoesAwayEndsNothing) {
+    ChildProcess program({TALLOWICK_BINARY}, {});
+    X11Driver x11;
+    const unsigned long window = x11.findWindow("Tallowick", 20000);
+    ASSERT_NE(window, 0u);
+    ASSERT_TRUE(firstFrameShown(x11));
+    clickAndType(x11);
+    ASSERT_TRUE(program.waitForOutput(kEcho, 5000)) << program.output();
+
+    program.closeOutput();
+    for (int round = 0; round < 3; ++round) {
+        clickAndType(x11);
+    }
+    x11.requestClose(window);
+    EXPECT_EQ(program.wait(20000), 0);
 }

@@ -3,6 +3,7 @@
 #include "SurfaceTesting.h"
 #include "Window.h"
 
+#include "PrivateXServer.h"
 #include "Process.h"
 
 #include <GLFW/glfw3.h>
@@ -158,37 +159,68 @@ TEST(DeviceErrors, PrintTheMessageAloneOnALine) {
     wgpuAdapterRelease(adapter);
 }
 
-TEST(ProgramStartUp, WithoutAVulkanDriverExitsOneSilently) {
-    ChildProcess program({TALLOWICK_BINARY}, {{{"VK_ICD_FILENAMES", "/nonexistent.json"},
-                                               {"VK_DRIVER_FILES", "/nonexistent.json"}},
-                                              {}});
+// Standard output stays as it is described, empty; the reason goes to
+// standard error.
+TEST(ProgramStartUp, WithoutAVulkanDriverExitsOneSayingWhyOnStandardError) {
+    ChildProcess program(
+        {TALLOWICK_BINARY},
+        {{{"VK_ICD_FILENAMES", "/nonexistent.json"}, {"VK_DRIVER_FILES", "/nonexistent.json"}}, {}},
+        {{}, true});
     EXPECT_EQ(program.wait(30000), 1);
     EXPECT_EQ(program.output(), "");
+    // The Vulkan loader and the library report what they miss there first.
+    const std::string reason =
+        "\nTallowick cannot run: no graphics adapter of the Vulkan back end\n";
+    const std::string& errors = program.errorOutput();
+    EXPECT_TRUE(errors.size() >= reason.size() &&
+                errors.compare(errors.size() - reason.size(), reason.size(), reason) == 0)
+        << errors;
 }
 
 namespace {
 // The program with a WebGPU library that fails in the given way; the
-// sanitizer runtime lets a library come before it.
-int exitStatusWith(const char* failingLibrary, std::string& output) {
+// sanitizer runtime lets a library come before it. Whatever the library does,
+// it ends as without an adapter: status 1, nothing on standard output and the
+// reason as the last line of standard error.
+void expectNoAdapterPathWith(const char* failingLibrary) {
     const char* sanitizerOptions = std::getenv("ASAN_OPTIONS");
     std::string options = sanitizerOptions != nullptr ? sanitizerOptions : "";
     options += (options.empty() ? "" : ":") + std::string("verify_asan_link_order=0");
     ChildProcess program({TALLOWICK_BINARY},
-                         {{{"LD_PRELOAD", failingLibrary}, {"ASAN_OPTIONS", options}}, {}});
-    const int status = program.wait(60000);
-    output = program.output();
-    return status;
+                         {{{"LD_PRELOAD", failingLibrary}, {"ASAN_OPTIONS", options}}, {}},
+                         {{}, true});
+    EXPECT_EQ(program.wait(60000), 1);
+    EXPECT_EQ(program.output(), "");
+    const std::string reason = "Tallowick cannot run: no graphics adapter of the Vulkan back end\n";
+    const std::string& errors = program.errorOutput();
+    EXPECT_TRUE(errors.size() >= reason.size() &&
+                errors.compare(errors.size() - reason.size(), reason.size(), reason) == 0)
+        << errors;
 }
 } // namespace
 
-TEST(ProgramStartUp, WithoutAWebGpuInstanceExitsOneSilently) {
-    std::string output;
-    EXPECT_EQ(exitStatusWith(NO_INSTANCE_SHIM, output), 1);
-    EXPECT_EQ(output, "");
+TEST(ProgramStartUp, WithoutAWebGpuInstanceTakesTheNoAdapterPath) {
+    expectNoAdapterPathWith(NO_INSTANCE_SHIM);
 }
 
-TEST(ProgramStartUp, AnAdapterRequestLeftUnansweredExitsOneSilently) {
-    std::string output;
-    EXPECT_EQ(exitStatusWith(SILENT_ADAPTER_SHIM, output), 1);
-    EXPECT_EQ(output, "");
+TEST(ProgramStartUp, AnAdapterRequestLeftUnansweredTakesTheNoAdapterPath) {
+    expectNoAdapterPathWith(SILENT_ADAPTER_SHIM);
 }
+
+namespace {
+struct ScreenDepth : ::testing::TestWithParam<int> {};
+} // namespace
+
+// Mesa's surfaces offer no format on screens of these depths.
+TEST_P(ScreenDepth, TheSurfaceCannotPresentToEndsTheProgramSayingWhy) {
+    PrivateXServer server(GetParam());
+    ASSERT_TRUE(server.ready());
+    ChildProcess program({TALLOWICK_BINARY}, {{{"DISPLAY", server.display()}}, {}}, {{}, true});
+    EXPECT_EQ(program.wait(30000), 1);
+    EXPECT_EQ(program.output(), "");
+    EXPECT_EQ(program.errorOutput(),
+              "Tallowick cannot run: the Vulkan device cannot present to a window of depth " +
+                  std::to_string(GetParam()) + " on this display\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(UnusualScreens, ScreenDepth, ::testing::Values(8, 15, 16, 30));

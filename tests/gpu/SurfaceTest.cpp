@@ -4,6 +4,7 @@
 #include "SurfaceTesting.h"
 #include "Window.h"
 
+#include "PrivateXServer.h"
 #include "X11Driver.h"
 
 #include <GLFW/glfw3.h>
@@ -12,6 +13,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -183,4 +185,76 @@ TEST_F(WindowSurface, PresentingToAWindowAnotherClientDestroyedDoesNotEndTheProc
     glfwGetWindowSize(window.getGlfwWindow(), &width, &height);
     glfwPollEvents();
     EXPECT_TRUE(glfwWindowShouldClose(window.getGlfwWindow()));
+}
+
+TEST(SurfaceFormat, IsAUsualLinearOneElseAnyTheSceneAndTheUiCanDrawIn) {
+    const auto choose = [](std::vector<WGPUTextureFormat> offered) {
+        return chooseSurfaceFormat(offered.data(), offered.size());
+    };
+    // What Mesa's lavapipe offers on a screen of depth 24.
+    EXPECT_EQ(choose({WGPUTextureFormat_BGRA8UnormSrgb, WGPUTextureFormat_BGRA8Unorm}),
+              WGPUTextureFormat_BGRA8Unorm);
+    EXPECT_EQ(choose({WGPUTextureFormat_BGRA8Unorm, WGPUTextureFormat_RGBA8Unorm}),
+              WGPUTextureFormat_RGBA8Unorm);
+    EXPECT_EQ(choose({WGPUTextureFormat_RGBA8UnormSrgb, WGPUTextureFormat_RGBA32Float,
+                      WGPUTextureFormat_RGB10A2Unorm, WGPUTextureFormat_RGBA16Float}),
+              WGPUTextureFormat_RGB10A2Unorm);
+    EXPECT_EQ(choose({WGPUTextureFormat_RGBA8Uint, WGPUTextureFormat_RGBA16Float}),
+              WGPUTextureFormat_RGBA16Float);
+    EXPECT_EQ(choose({WGPUTextureFormat_R8Unorm, WGPUTextureFormat_BGRA8UnormSrgb}),
+              WGPUTextureFormat_BGRA8UnormSrgb);
+    // Nothing both can draw and blend in with all three colours.
+    EXPECT_EQ(choose({WGPUTextureFormat_RGBA8Uint, WGPUTextureFormat_RGBA32Float,
+                      WGPUTextureFormat_R8Unorm, WGPUTextureFormat_RG16Float}),
+              WGPUTextureFormat_Undefined);
+    EXPECT_EQ(choose({}), WGPUTextureFormat_Undefined);
+}
+
+// ---- what the library hands out with a surface's capabilities ---------------------------------
+
+namespace {
+struct CapabilityCounts {
+    int filled = 0;
+    int freed = 0;
+} g_capabilities;
+
+template <typename Fn> Fn library(const char* name) {
+    return reinterpret_cast<Fn>(dlsym(RTLD_NEXT, name));
+}
+} // namespace
+
+extern "C" WGPUStatus wgpuSurfaceGetCapabilities(WGPUSurface surface, WGPUAdapter adapter,
+                                                 WGPUSurfaceCapabilities* capabilities) {
+    using Real = WGPUStatus (*)(WGPUSurface, WGPUAdapter, WGPUSurfaceCapabilities*);
+    static const Real real = library<Real>("wgpuSurfaceGetCapabilities");
+    const WGPUStatus status = real(surface, adapter, capabilities);
+    if (status == WGPUStatus_Success) {
+        ++g_capabilities.filled;
+    }
+    return status;
+}
+
+extern "C" void wgpuSurfaceCapabilitiesFreeMembers(WGPUSurfaceCapabilities capabilities) {
+    using Real = void (*)(WGPUSurfaceCapabilities);
+    static const Real real = library<Real>("wgpuSurfaceCapabilitiesFreeMembers");
+    ++g_capabilities.freed;
+    real(capabilities);
+}
+
+// On a screen of depth 16 Mesa's surface offers no format, but alpha and
+// present modes all the same.
+TEST(SurfaceCapabilities, AreFreedAlsoWhenTheSurfaceOffersNoFormat) {
+    PrivateXServer server(16);
+    ASSERT_TRUE(server.ready());
+    DisplayOverride display(server.display());
+    Window window;
+    void* native = window.create();
+    ASSERT_NE(native, nullptr);
+    g_capabilities = CapabilityCounts{};
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(window.createDevice(native, kBackendAny), nullptr);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("depth 16"), std::string::npos);
+    EXPECT_EQ(g_capabilities.filled, 1);
+    EXPECT_EQ(g_capabilities.freed, g_capabilities.filled);
+    EXPECT_EQ(g_surface, nullptr);
 }

@@ -27,6 +27,14 @@ wgpuCommandEncoderBeginRenderPass(WGPUCommandEncoder commandEncoder,
     using Real = WGPURenderPassEncoder (*)(WGPUCommandEncoder, WGPURenderPassDescriptor const*);
     static const Real real =
         reinterpret_cast<Real>(dlsym(RTLD_NEXT, "wgpuCommandEncoderBeginRenderPass"));
+    if (g_frameRecord.rejectPasses && descriptor->colorAttachmentCount > 0) {
+        WGPURenderPassColorAttachment attachment = descriptor->colorAttachments[0];
+        attachment.clearValue.r = std::nan("");
+        WGPURenderPassDescriptor rejected = *descriptor;
+        rejected.colorAttachmentCount = 1;
+        rejected.colorAttachments = &attachment;
+        return real(commandEncoder, &rejected);
+    }
     return real(commandEncoder, descriptor);
 }
 

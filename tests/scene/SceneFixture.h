@@ -18,6 +18,8 @@ struct SceneTestAccess {
     static void setDirection(Scene& scene, int direction) { scene.direction = direction; }
     static void setRotationDegrees(Scene& scene, float degrees) { scene.rotationDegrees = degrees; }
     static ImVec4& clearColor(Scene& scene) { return scene.clearColor; }
+    // For a scene that was lent the device and must not release it.
+    static void forgetDevice(Scene& scene) { scene.device = nullptr; }
     static ImVec4& vertexColor(Scene& scene, int index) {
         return index == 0   ? scene.vertex1Color
                : index == 1 ? scene.vertex2Color
@@ -74,9 +76,11 @@ class SceneOnNullDevice : public SceneOnWindow {
 };
 
 // Recorded by the test program's stand-in for the library's render pass
-// creation, which passes every call on.
+// creation, which passes every call on: as it came, or, while rejectPasses is
+// set, with a clear value the device rejects.
 struct FrameRecord {
     bool recording = false;
+    bool rejectPasses = false;
     int renderPasses = 0;
     WGPUColor clearValue{};
 };

@@ -1,5 +1,7 @@
 #include "SceneFixture.h"
 
+#include <cmath>
+
 TEST_F(SceneOnScreen, StartsStillWithEachVertexInItsColourOverTheClearColour) {
     renderFrames(30);
     EXPECT_EQ(scene->getRotationDegrees(), 0.0f);
@@ -48,4 +50,32 @@ TEST_F(SceneOnScreen, ClearsToTheClearColourWithItsAlphaUnchanged) {
     EXPECT_EQ(g_frameRecord.clearValue.a, static_cast<double>(0.5f));
     // The window itself is opaque: only red, green and blue show.
     expectShows(expectedPicture());
+}
+
+// The device rejects a clear value that is not made of numbers, so such a
+// component (the panel lets one be typed) clears as 0; any finite value,
+// however far out of range, reaches the device as it is.
+TEST_F(SceneOnScreen, ClearsAComponentThatIsNoNumberAs0AndPassesFiniteOnesUnchanged) {
+    const float nan = std::nanf("");
+    const float infinity = HUGE_VALF;
+    SceneTestAccess::clearColor(*scene) = ImVec4(infinity, nan, -infinity, nan);
+    g_frameRecord.recording = true;
+    renderFrames(1);
+    EXPECT_EQ(g_frameRecord.clearValue.r, 0.0);
+    EXPECT_EQ(g_frameRecord.clearValue.g, 0.0);
+    EXPECT_EQ(g_frameRecord.clearValue.b, 0.0);
+    EXPECT_EQ(g_frameRecord.clearValue.a, 0.0);
+    Picture picture = expectedPicture();
+    picture.clear = ImVec4(0.0f, 0.0f, 0.0f, 0.0f);
+    expectShows(picture);
+
+    SceneTestAccess::clearColor(*scene) = ImVec4(2.0f, -1.0f, 1e30f, -0.5f);
+    renderFrames(1);
+    g_frameRecord.recording = false;
+    EXPECT_EQ(g_frameRecord.clearValue.r, 2.0);
+    EXPECT_EQ(g_frameRecord.clearValue.g, -1.0);
+    EXPECT_EQ(g_frameRecord.clearValue.b, static_cast<double>(1e30f));
+    EXPECT_EQ(g_frameRecord.clearValue.a, -0.5);
+    picture.clear = ImVec4(1.0f, 0.0f, 1.0f, 1.0f);
+    expectShows(picture);
 }

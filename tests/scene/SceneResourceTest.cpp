@@ -1,6 +1,9 @@
 #include "SceneFixture.h"
 
 #include "Surface.h"
+#include "imgui_impl_wgpu.h"
+
+#include <imgui.h>
 
 #include <dlfcn.h>
 
@@ -307,4 +310,40 @@ TEST_F(SceneOnNullDevice, RendersThousandsOfFramesWithoutErrors) {
     EXPECT_EQ(validationErrorsOf([this] { renderFrames(5000); }), "");
     // Every one of them was drawn: 5000 steps of 0.2 degrees.
     EXPECT_NEAR(scene->getRotationDegrees(), 1000.0 - 720.0, 0.1);
+}
+
+// Whatever single format a surface offers, the one the program takes for it
+// is one that the scene's pipeline and the UI renderer's are both made for
+// without an error.
+TEST_F(SceneOnNullDevice, BuildsItsPipelinesForEveryFormatASurfaceMayBeGiven) {
+    const WGPUTextureFormat surfaceFormat = g_swapChainFormat;
+    int taken = 0;
+    for (uint32_t value = WGPUTextureFormat_R8Unorm; value <= WGPUTextureFormat_RGBA32Sint;
+         ++value) {
+        const auto offered = static_cast<WGPUTextureFormat>(value);
+        const WGPUTextureFormat format = chooseSurfaceFormat(&offered, 1);
+        if (format == WGPUTextureFormat_Undefined) {
+            continue;
+        }
+        ++taken;
+        g_swapChainFormat = format;
+        Scene other;
+        other.setDevice(device);
+        other.setQueue(wgpuDeviceGetQueue(device));
+        EXPECT_EQ(validationErrorsOf([&other] { other.createPipelineAndBuffers(); }), "")
+            << "format " << value;
+        SceneTestAccess::forgetDevice(other);
+
+        ImGuiContext* const previous = ImGui::GetCurrentContext();
+        ImGuiContext* context = ImGui::CreateContext();
+        ImGui::SetCurrentContext(context);
+        ASSERT_TRUE(ImGui_ImplWGPU_Init(device, 3, format));
+        EXPECT_EQ(validationErrorsOf([] { ImGui_ImplWGPU_CreateDeviceObjects(); }), "")
+            << "format " << value;
+        ImGui_ImplWGPU_Shutdown();
+        ImGui::DestroyContext(context);
+        ImGui::SetCurrentContext(previous);
+    }
+    g_swapChainFormat = surfaceFormat;
+    EXPECT_EQ(taken, 6);
 }

@@ -9,9 +9,14 @@
 #include <thread>
 #include <unistd.h>
 
-ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& options) {
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& options)
+    : ChildProcess(argv, options, Streams()) {}
+
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& options,
+                           const Streams& streams) {
     int fds[2];
-    if (pipe(fds) != 0) {
+    int errorFds[2] = {-1, -1};
+    if (pipe(fds) != 0 || (streams.captureErrors && pipe(errorFds) != 0)) {
         throw std::runtime_error("pipe failed");
     }
     childPid = fork();
@@ -22,6 +27,14 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& 
         dup2(fds[1], STDOUT_FILENO);
         close(fds[0]);
         close(fds[1]);
+        if (streams.captureErrors) {
+            dup2(errorFds[1], STDERR_FILENO);
+            close(errorFds[0]);
+            close(errorFds[1]);
+        }
+        for (const int descriptor : streams.closed) {
+            close(descriptor);
+        }
         for (const auto& [name, value] : options.setEnv) {
             setenv(name.c_str(), value.c_str(), 1);
         }
@@ -38,6 +51,10 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& 
     }
     close(fds[1]);
     outputFd = fds[0];
+    if (streams.captureErrors) {
+        close(errorFds[1]);
+        errorFd = errorFds[0];
+    }
 }
 
 ChildProcess::~ChildProcess() {
@@ -45,26 +62,47 @@ ChildProcess::~ChildProcess() {
         kill(childPid, SIGKILL);
         waitpid(childPid, nullptr, 0);
     }
-    if (outputFd >= 0) {
-        close(outputFd);
+    closeOutput();
+    if (errorFd >= 0) {
+        close(errorFd);
     }
 }
 
-void ChildProcess::pump(int timeoutMs) {
-    if (outputFd < 0) {
+void ChildProcess::closeOutput() {
+    if (outputFd >= 0) {
+        close(outputFd);
+        outputFd = -1;
+    }
+}
+
+namespace {
+// Appends what the descriptor has to the text; closes it and sets it to -1 at
+// its end.
+void readInto(int& fd, std::string& text) {
+    char buffer[4096];
+    const ssize_t count = read(fd, buffer, sizeof buffer);
+    if (count <= 0) {
+        close(fd);
+        fd = -1;
         return;
     }
-    pollfd pfd{outputFd, POLLIN, 0};
+    text.append(buffer, static_cast<size_t>(count));
+}
+} // namespace
+
+void ChildProcess::pump(int timeoutMs) {
     int wait = timeoutMs;
-    while (poll(&pfd, 1, wait) > 0) {
-        char buffer[4096];
-        const ssize_t count = read(outputFd, buffer, sizeof buffer);
-        if (count <= 0) {
-            close(outputFd);
-            outputFd = -1;
+    while (outputFd >= 0 || errorFd >= 0) {
+        pollfd pfds[2] = {{outputFd, POLLIN, 0}, {errorFd, POLLIN, 0}};
+        if (poll(pfds, 2, wait) <= 0) {
             return;
         }
-        collected.append(buffer, static_cast<size_t>(count));
+        if (pfds[0].revents != 0) {
+            readInto(outputFd, collected);
+        }
+        if (pfds[1].revents != 0) {
+            readInto(errorFd, collectedErrors);
+        }
         wait = 0;
     }
 }
@@ -105,7 +143,7 @@ int ChildProcess::wait(int timeoutMs) {
         }
         pump(20);
     }
-    while (outputFd >= 0) {
+    while (outputFd >= 0 || errorFd >= 0) {
         pump(50);
     }
     return exitStatus;

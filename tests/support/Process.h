@@ -5,15 +5,23 @@
 #include <utility>
 #include <vector>
 
-// A child process with its standard output read through a pipe.
+// A child process with its standard output read through a pipe, and its
+// standard error too when asked.
 class ChildProcess {
   public:
     struct Options {
         std::vector<std::pair<std::string, std::string>> setEnv;
         std::vector<std::string> unsetEnv;
     };
+    struct Streams {
+        // Descriptors of the child's that are closed before it starts.
+        std::vector<int> closed;
+        bool captureErrors = false;
+    };
 
     ChildProcess(const std::vector<std::string>& argv, const Options& options);
+    ChildProcess(const std::vector<std::string>& argv, const Options& options,
+                 const Streams& streams);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -26,12 +34,17 @@ class ChildProcess {
     // had to be killed after timeoutMs, or 128 + signal when a signal ended it.
     int wait(int timeoutMs);
     bool running();
+    // Stops reading the child's standard output, as a reader that goes away.
+    void closeOutput();
     pid_t pid() const { return childPid; }
     const std::string& output() const { return collected; }
+    const std::string& errorOutput() const { return collectedErrors; }
 
   private:
     pid_t childPid = -1;
     int outputFd = -1;
+    int errorFd = -1;
+    std::string collectedErrors;
     int exitStatus = -1;
     bool exited = false;
     std::string collected;
