@@ -6,6 +6,7 @@
 
 #include "Device.h"
 #include "GpuObjectCount.h"
+#include "Process.h"
 #include "Scene.h"
 #include "Surface.h"
 #include "SurfaceTesting.h"
@@ -25,7 +26,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
 // ---- the pointer as the script moves it ----------------------------------------------------
@@ -75,14 +75,6 @@ void forwardMouseButton(MouseButton button, ButtonAction action, int x, int y) {
 }
 void forwardResize(int width, int height) {
     g_scene->onResize(width, height);
-}
-
-long residentBytes() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
-    return resident * sysconf(_SC_PAGESIZE);
 }
 
 // A small deterministic generator: every run feeds the same events.

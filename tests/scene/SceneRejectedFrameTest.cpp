@@ -1,6 +1,7 @@
 #include "SceneFixture.h"
 
 #include "Device.h"
+#include "Process.h"
 #include "imgui_impl_glfw.h"
 #include "imgui_impl_wgpu.h"
 
@@ -8,18 +9,9 @@
 #include <imgui.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <string>
 
 namespace {
-long residentBytes() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
-    return resident * sysconf(_SC_PAGESIZE);
-}
-
 // The scene with its control panel, whose frames upload the panel's vertices
 // through the queue, on the back end given.
 class RejectedFrames : public SceneOnWindow, public ::testing::WithParamInterface<int> {

@@ -49,3 +49,6 @@ class ChildProcess {
     bool exited = false;
     std::string collected;
 };
+
+// This process's resident memory in bytes.
+long residentBytes();
