@@ -52,6 +52,9 @@ X11Driver::~X11Driver() {
     for (unsigned int xButton : heldButtons) {
         XTestFakeButtonEvent(display, xButton, False, CurrentTime);
     }
+    if (repeatTurnedOff) {
+        XAutoRepeatOn(display);
+    }
     XSync(display, False);
     XCloseDisplay(display);
 }
@@ -106,10 +109,20 @@ void X11Driver::click(unsigned int xButton) {
     button(xButton, false);
 }
 
-void X11Driver::key(unsigned long keysym, bool press) {
+void X11Driver::key(unsigned long keysym, bool press, unsigned long delayMs) {
     const KeyCode code = XKeysymToKeycode(display, keysym);
     noteHeld(heldKeys, code, press);
-    XTestFakeKeyEvent(display, code, press ? True : False, CurrentTime);
+    XTestFakeKeyEvent(display, code, press ? True : False, delayMs);
+    XSync(display, False);
+}
+
+void X11Driver::setKeyRepeat(bool on) {
+    if (on) {
+        XAutoRepeatOn(display);
+    } else {
+        XAutoRepeatOff(display);
+    }
+    repeatTurnedOff = !on;
     XSync(display, False);
 }
 

@@ -23,8 +23,12 @@ class X11Driver {
     // X button numbers: 1 left, 2 middle, 3 right, 8 and 9 the side buttons.
     void button(unsigned int xButton, bool press);
     void click(unsigned int xButton);
-    // keysym from X11/keysym.h, for example XK_a.
-    void key(unsigned long keysym, bool press);
+    // keysym from X11/keysym.h, for example XK_a. The server takes the event
+    // after waiting delayMs milliseconds; this returns when it has.
+    void key(unsigned long keysym, bool press, unsigned long delayMs = 0);
+    // With repeats off the server repeats no held key, whichever client holds
+    // it, until they are on again or this driver goes.
+    void setKeyRepeat(bool on);
     void tap(unsigned long keysym);
 
     // Sends the window manager's close request (WM_DELETE_WINDOW).
@@ -60,4 +64,5 @@ class X11Driver {
     struct _XDisplay* display = nullptr;
     std::vector<unsigned int> heldKeys; // X key codes
     std::vector<unsigned int> heldButtons;
+    bool repeatTurnedOff = false;
 };
