@@ -100,6 +100,10 @@ void keepEglLoaded() {
     dlopen("libEGL.so", RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
 }
 
+bool isOpenGLBackend(int backend) {
+    return backend == kBackendOpenGL || backend == kBackendOpenGLES;
+}
+
 WGPUAdapter firstAdapterOf(int backend) {
     const WGPUBackendType libraryBackend = toLibraryBackend(backend);
     WGPUInstance instance = gpuInstance();
@@ -110,7 +114,7 @@ WGPUAdapter firstAdapterOf(int backend) {
     options.backendType = libraryBackend;
     // The library offers its OpenGL and OpenGL ES adapters only to a request
     // at the Compatibility feature level; every other back end keeps Core.
-    if (backend == kBackendOpenGL || backend == kBackendOpenGLES) {
+    if (isOpenGLBackend(backend)) {
         options.featureLevel = WGPUFeatureLevel_Compatibility;
     }
     WGPUAdapter adapter = requestAdapter(instance, options);
@@ -118,7 +122,7 @@ WGPUAdapter firstAdapterOf(int backend) {
         wgpuAdapterRelease(adapter);
         return nullptr;
     }
-    if (adapter != nullptr && (backend == kBackendOpenGL || backend == kBackendOpenGLES)) {
+    if (adapter != nullptr && isOpenGLBackend(backend)) {
         keepEglLoaded();
     }
     return adapter;

@@ -21,12 +21,18 @@
 // picture.
 namespace {
 std::vector<WGPUSurfaceConfiguration> g_configurations;
+
+// The WebGPU library's own function of that name, behind the ones here.
+template <typename Fn> Fn library(const char* name) {
+    return reinterpret_cast<Fn>(dlsym(RTLD_NEXT, name));
+}
 } // namespace
 
 extern "C" void wgpuSurfaceConfigure(WGPUSurface surface, WGPUSurfaceConfiguration const* config) {
     g_configurations.push_back(*config);
     using Real = void (*)(WGPUSurface, WGPUSurfaceConfiguration const*);
-    reinterpret_cast<Real>(dlsym(RTLD_NEXT, "wgpuSurfaceConfigure"))(surface, config);
+    static const Real real = library<Real>("wgpuSurfaceConfigure");
+    real(surface, config);
 }
 
 namespace {
@@ -218,9 +224,6 @@ struct CapabilityCounts {
     int freed = 0;
 } g_capabilities;
 
-template <typename Fn> Fn library(const char* name) {
-    return reinterpret_cast<Fn>(dlsym(RTLD_NEXT, name));
-}
 } // namespace
 
 extern "C" WGPUStatus wgpuSurfaceGetCapabilities(WGPUSurface surface, WGPUAdapter adapter,
