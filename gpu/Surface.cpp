@@ -93,6 +93,7 @@ bool createNativeSwapChainImpl(int /*backendType*/, WGPUAdapter adapter, WGPUDev
     WGPUSurfaceCapabilities capabilities{};
     if (wgpuSurfaceGetCapabilities(surface, adapter, &capabilities) != WGPUStatus_Success) {
         wgpuSurfaceRelease(surface);
+        closePresentationDisplay();
         return false;
     }
     const WGPUTextureFormat format =

@@ -105,7 +105,11 @@ bool ImGui_ImplGlfw_Init(GLFWwindow* window, bool install_callbacks, GlfwClientA
     // Initialising again without a shutdown touches nothing of the earlier
     // initialisation's: its window may be destroyed and its cursors freed by a
     // glfwTerminate since. The old cursors are left to GLFW, which frees every
-    // cursor when it terminates.
+    // cursor when it terminates. Callbacks installed on the same window stay,
+    // with what they pass events on to, until the shutdown hands those back,
+    // also when this initialisation installs none; callbacks installed on
+    // another window are forgotten there.
+    const bool sameWindowKeepsCallbacks = g_InstalledCallbacks && window == g_Window;
     g_Window = window;
     g_Time = 0.0;
 
@@ -157,13 +161,13 @@ bool ImGui_ImplGlfw_Init(GLFWwindow* window, bool install_callbacks, GlfwClientA
     g_MouseCursors[ImGuiMouseCursor_NotAllowed] = glfwCreateStandardCursor(GLFW_ARROW_CURSOR);
     glfwSetErrorCallback(prev_error_callback);
 
-    if (!install_callbacks) {
+    if (!install_callbacks && !sameWindowKeepsCallbacks) {
         g_InstalledCallbacks = false;
         g_PrevUserCallbackMousebutton = nullptr;
         g_PrevUserCallbackScroll = nullptr;
         g_PrevUserCallbackKey = nullptr;
         g_PrevUserCallbackChar = nullptr;
-    } else {
+    } else if (install_callbacks) {
         g_InstalledCallbacks = true;
         g_PrevUserCallbackMousebutton =
             PreviousCallback(glfwSetMouseButtonCallback(window, ImGui_ImplGlfw_MouseButtonCallback),

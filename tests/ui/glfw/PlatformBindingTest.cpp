@@ -158,6 +158,7 @@ TEST_F(PlatformBinding, InitialisingWithoutCallbacksInstallsNothing) {
 TEST_F(PlatformBinding, InitialisingAgainKeepsASingleChain) {
     ImGui_ImplGlfw_InitForOther(window, true);
     ImGui_ImplGlfw_InitForVulkan(window, true);
+    ImGui_ImplGlfw_InitForOther(window, false);
     x11.key(XK_a, true);
     settle();
     EXPECT_EQ(g_appKeysSeenByUi.size(), 1u);
