@@ -1,5 +1,6 @@
 #include "Input.h"
 
+#include "ButtonEvents.h"
 #include "CallbackSlots.h"
 
 #include <GLFW/glfw3.h>
@@ -96,6 +97,7 @@ void onGlfwWindowPos(GLFWwindow* window, int x, int y) {
 }
 
 void followPointer(GLFWwindow* window) {
+    noteButtonPositions(window);
     g_cursorKnown = false;
     glfwGetWindowPos(window, &g_windowX, &g_windowY);
     // Following again keeps the first chain rather than calling itself.
@@ -110,12 +112,13 @@ void followPointer(GLFWwindow* window) {
 }
 
 void onGlfwMouseButton(GLFWwindow* window, int button, int action, int /*mods*/) {
+    double xpos = g_cursorX;
+    double ypos = g_cursorY;
+    const bool noted = takeButtonPosition(button, action, xpos, ypos);
     if (g_mouseButtonCallback == nullptr) {
         return;
     }
-    double xpos = g_cursorX;
-    double ypos = g_cursorY;
-    if (!g_cursorKnown) {
+    if (!noted && !g_cursorKnown) {
         glfwGetCursorPos(window, &xpos, &ypos);
     }
     const int y = toEchoCoordinate(ypos);

@@ -33,11 +33,12 @@ void onGlfwMouseButton(GLFWwindow* window, int button, int action, int mods);
 // A position as an echo carries it: truncated toward zero, limited to the
 // range of an int, 0 for one that is not a number.
 int toEchoCoordinate(double value);
-// Follows the pointer through GLFW's events on the window, so that a
-// mouse-button event is echoed with the position it happened at: its
-// position from the last pointer event, moved by as much as the window has
-// moved since; before the first, the position GLFW gives when asked. The
-// callbacks GLFW held before are kept and called first.
+// Follows the pointer on the window, so that a mouse-button event is echoed
+// with the position it happened at: the one the window system gave with the
+// event (ButtonEvents.h); failing that, its position from GLFW's last pointer
+// event, moved by as much as the window has moved since; before the first,
+// the position GLFW gives when asked. The callbacks GLFW held before are kept
+// and called first.
 void followPointer(GLFWwindow* window);
 // The two callbacks followPointer installs.
 void onGlfwCursorPos(GLFWwindow* window, double x, double y);

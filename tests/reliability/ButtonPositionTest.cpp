@@ -49,12 +49,18 @@ TEST(ButtonPosition, IsWhereThePointerWasWhenTheButtonWent) {
     x11.movePointer(left + 300, top + 400);
     x11.button(1, false);
     x11.movePointer(left + 500, top + 600);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (g_presses.size() < 2 && std::chrono::steady_clock::now() < deadline) {
+    // Released at the window's top-left pixel, where GLFW reports no motion.
+    x11.button(1, true);
+    x11.movePointer(left, top);
+    x11.button(1, false);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (g_presses.size() < 4 && std::chrono::steady_clock::now() < deadline) {
         glfwWaitEventsTimeout(0.05);
     }
 
-    ASSERT_EQ(g_presses.size(), 2u);
+    ASSERT_EQ(g_presses.size(), 4u);
+    EXPECT_EQ(g_presses[3].x, 0);
+    EXPECT_EQ(g_presses[3].y, 0);
     EXPECT_EQ(g_presses[0].action, ButtonAction::Press);
     EXPECT_EQ(g_presses[0].x, 100);
     EXPECT_EQ(g_presses[0].y, 200);
@@ -87,7 +93,7 @@ TEST(ButtonPosition, FollowsTheWindowMovingUnderAStillPointer) {
         glfwWaitEventsTimeout(0.02);
     }
     x11.click(1);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (g_presses.size() < 2 && std::chrono::steady_clock::now() < deadline) {
         glfwWaitEventsTimeout(0.05);
     }

@@ -1,0 +1,18 @@
+#pragma once
+
+struct GLFWwindow;
+
+// Where the window system says each mouse-button event of one window happened.
+// GLFW passes on no position with a button event, and it drops a pointer
+// motion to the coordinates it last moved the pointer to itself, which stay
+// (0, 0) in a program that never moves it: a pointer moved to the window's
+// top-left pixel is never reported.
+
+// Notes from now on the position of every button event that GLFW will report
+// for the window, and forgets any noted for a window before.
+void noteButtonPositions(GLFWwindow* window);
+
+// The position noted with the button event GLFW reports now (its button and
+// action as GLFW gives them). False when none was noted for it: the event did
+// not come from the window system, or more arrived at once than are kept.
+bool takeButtonPosition(int button, int action, double& x, double& y);
