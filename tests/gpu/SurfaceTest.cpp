@@ -36,6 +36,35 @@ extern "C" void wgpuSurfaceConfigure(WGPUSurface surface, WGPUSurfaceConfigurati
 }
 
 namespace {
+void* g_surfaceDisplay = nullptr; // the X connection the surface was made to present over
+} // namespace
+
+extern "C" WGPUSurface wgpuInstanceCreateSurface(WGPUInstance instance,
+                                                 WGPUSurfaceDescriptor const* descriptor) {
+    g_surfaceDisplay =
+        reinterpret_cast<const WGPUSurfaceSourceXlibWindow*>(descriptor->nextInChain)->display;
+    using Real = WGPUSurface (*)(WGPUInstance, WGPUSurfaceDescriptor const*);
+    static const Real real = library<Real>("wgpuInstanceCreateSurface");
+    return real(instance, descriptor);
+}
+
+namespace {
+WGPUSurfaceGetCurrentTextureStatus g_nextTextureStatus =
+    WGPUSurfaceGetCurrentTextureStatus_SuccessOptimal;
+} // namespace
+
+// Reports the next texture with g_nextTextureStatus when that is set.
+extern "C" void wgpuSurfaceGetCurrentTexture(WGPUSurface surface, WGPUSurfaceTexture* texture) {
+    using Real = void (*)(WGPUSurface, WGPUSurfaceTexture*);
+    static const Real real = library<Real>("wgpuSurfaceGetCurrentTexture");
+    real(surface, texture);
+    if (g_nextTextureStatus != WGPUSurfaceGetCurrentTextureStatus_SuccessOptimal) {
+        texture->status = g_nextTextureStatus;
+        g_nextTextureStatus = WGPUSurfaceGetCurrentTextureStatus_SuccessOptimal;
+    }
+}
+
+namespace {
 const NativeWindow& nativeOf(void* native) {
     return *static_cast<const NativeWindow*>(native);
 }
@@ -104,7 +133,8 @@ class WindowSurface : public ::testing::Test {
 
     X11Driver::Rgb settledPixel(X11Driver& x11, int x, int y, int expectedRed) {
         X11Driver::Rgb rgb{};
-        for (int attempt = 0; attempt < 100; ++attempt) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (std::chrono::steady_clock::now() < deadline) {
             glfwPollEvents();
             rgb = x11.pixel(x, y);
             if (std::abs(rgb.r - expectedRed) <= 1) {
@@ -144,6 +174,9 @@ TEST_F(WindowSurface, IsConfiguredAtTheFixedSizeInALinearFormat) {
     EXPECT_EQ(config.viewFormatCount, 0u);
     // Lavapipe offers an opaque surface.
     EXPECT_EQ(config.alphaMode, WGPUCompositeAlphaMode_Opaque);
+    // It presents over an X connection of its own, not the window's.
+    EXPECT_NE(g_surfaceDisplay, nativeOf(native).display);
+    EXPECT_EQ(g_surfaceDisplay, g_presentationDisplay);
 
     X11Driver x11;
     const X11Driver::Rgb shown = settledPixel(x11, 640, 360, 115);
@@ -151,6 +184,15 @@ TEST_F(WindowSurface, IsConfiguredAtTheFixedSizeInALinearFormat) {
     EXPECT_NEAR(shown.r, 115, 1);
     EXPECT_NEAR(shown.g, 140, 1);
     EXPECT_NEAR(shown.b, 153, 1);
+    // A surface out of date or lost is configured again before the next frame.
+    for (const auto status :
+         {WGPUSurfaceGetCurrentTextureStatus_Outdated, WGPUSurfaceGetCurrentTextureStatus_Lost}) {
+        const size_t configurations = g_configurations.size();
+        g_nextTextureStatus = status;
+        EXPECT_FALSE(presentClear(0.0, 1.0, 0.0));
+        EXPECT_EQ(g_configurations.size(), configurations + 1);
+        EXPECT_TRUE(presentClear(0.0, 1.0, 0.0));
+    }
 }
 
 TEST_F(WindowSurface, IsMadeOnceAndKeepsPresentingAfterAResize) {
@@ -191,6 +233,17 @@ TEST_F(WindowSurface, PresentingToAWindowAnotherClientDestroyedDoesNotEndTheProc
     glfwGetWindowSize(window.getGlfwWindow(), &width, &height);
     glfwPollEvents();
     EXPECT_TRUE(glfwWindowShouldClose(window.getGlfwWindow()));
+}
+
+// Every failed set-up closes the surface's own display connection.
+TEST_F(WindowSurface, ForAWindowThatDoesNotExistLeavesNoConnectionOpen) {
+    releaseSwapChainForTesting();
+    NativeWindow missing = nativeOf(native);
+    missing.window = 0x3fffffff; // beyond every client's range of ids
+    WGPUAdapter adapter = selectAdapter(kBackendVulkan, 0);
+    EXPECT_FALSE(createNativeSwapChainImpl(kBackendVulkan, adapter, device, &missing));
+    wgpuAdapterRelease(adapter);
+    EXPECT_EQ(g_presentationDisplay, nullptr);
 }
 
 TEST(SurfaceFormat, IsAUsualLinearOneElseAnyTheSceneAndTheUiCanDrawIn) {
