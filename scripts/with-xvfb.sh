@@ -7,23 +7,24 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 && [ -z "${TALLOWICK_FORCE_
   exec "$@"
 fi
 
-display_number=$(( 90 + RANDOM % 400 ))
-while [ -e "/tmp/.X11-unix/X${display_number}" ] || [ -e "/tmp/.X${display_number}-lock" ]; do
-  display_number=$(( display_number + 1 ))
-done
-
+# Xvfb picks a display number no other server holds and writes it once it
+# accepts connections: two runs started at once never share a server.
 # -noreset keeps the server's state (the pointer position among it) when its
 # last client disconnects.
-Xvfb ":${display_number}" -screen 0 1280x720x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x720x24 -noreset -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
 xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true' EXIT
+trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; rm -f "$display_file"' EXIT
 
-export DISPLAY=":${display_number}"
-for _ in $(seq 1 100); do
-  xdpyinfo >/dev/null 2>&1 && break
+# A loaded machine may take a while to start it.
+for _ in $(seq 1 600); do
+  [ -s "$display_file" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
   sleep 0.05
 done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
+display_number=$(head -n 1 "$display_file")
+[ -n "$display_number" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":${display_number}"
 
 # Mesa's Vulkan driver only warns without it.
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"

@@ -13,7 +13,7 @@
 TEST(ProgramLifetime, OpensItsWindowAndExitsZeroWhenClosed) {
     ChildProcess program({TALLOWICK_BINARY}, {});
     X11Driver x11;
-    const unsigned long window = x11.findWindow("Tallowick", 20000);
+    const unsigned long window = x11.findWindow("Tallowick", 20000, program.pid());
     ASSERT_NE(window, 0u);
     int width = 0;
     int height = 0;
@@ -35,7 +35,7 @@ TEST(ProgramLifetime, EndsWithStatusZeroWhenAnotherClientDestroysItsWindow) {
     options += (options.empty() ? "" : ":") + std::string("detect_leaks=0");
     ChildProcess program({TALLOWICK_BINARY}, {{{"ASAN_OPTIONS", options}}, {}});
     X11Driver x11;
-    const unsigned long window = x11.findWindow("Tallowick", 20000);
+    const unsigned long window = x11.findWindow("Tallowick", 20000, program.pid());
     ASSERT_NE(window, 0u);
     // Let it show some frames first.
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
@@ -47,7 +47,7 @@ TEST(ProgramLifetime, EndsWithStatusZeroWhenAnotherClientDestroysItsWindow) {
 namespace {
 // Waits for the window's first frame: the clear colour in its corner.
 bool firstFrameShown(X11Driver& x11) {
-    for (int attempt = 0; attempt < 500; ++attempt) {
+    for (int attempt = 0; attempt < 1500; ++attempt) {
         const X11Driver::Rgb corner = x11.pixel(5, 5);
         if (std::abs(corner.r - 115) <= 3 && std::abs(corner.g - 140) <= 3 &&
             std::abs(corner.b - 153) <= 3) {
@@ -86,12 +86,12 @@ TEST_P(ClosedStream, NeitherEndsTheProgramNorLosesAnEcho) {
     }
     ChildProcess program({TALLOWICK_BINARY}, options, {{closed}, false});
     X11Driver x11;
-    const unsigned long window = x11.findWindow("Tallowick", 20000);
+    const unsigned long window = x11.findWindow("Tallowick", 20000, program.pid());
     ASSERT_NE(window, 0u);
     ASSERT_TRUE(firstFrameShown(x11));
     clickAndType(x11);
     if (closed != STDOUT_FILENO) {
-        EXPECT_TRUE(program.waitForOutput(kEcho, 5000)) << program.output();
+        EXPECT_TRUE(program.waitForOutput(kEcho, 20000)) << program.output();
     }
     x11.requestClose(window);
     EXPECT_EQ(program.wait(20000), 0);
@@ -105,11 +105,11 @@ INSTANTIATE_TEST_SUITE_P(StandardStreams, ClosedStream,
 TEST(ProgramOutput, AReaderThatGoesAwayEndsNothing) {
     ChildProcess program({TALLOWICK_BINARY}, {});
     X11Driver x11;
-    const unsigned long window = x11.findWindow("Tallowick", 20000);
+    const unsigned long window = x11.findWindow("Tallowick", 20000, program.pid());
     ASSERT_NE(window, 0u);
     ASSERT_TRUE(firstFrameShown(x11));
     clickAndType(x11);
-    ASSERT_TRUE(program.waitForOutput(kEcho, 5000)) << program.output();
+    ASSERT_TRUE(program.waitForOutput(kEcho, 20000)) << program.output();
 
     program.closeOutput();
     for (int round = 0; round < 3; ++round) {

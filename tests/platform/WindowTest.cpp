@@ -6,6 +6,7 @@
 
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <functional>
@@ -67,7 +68,7 @@ class EventLoop : public ::testing::Test {
 
 TEST_F(EventLoop, CreatesTheTitledWindowAtItsFixedSize) {
     X11Driver x11;
-    const unsigned long found = x11.findWindow("Tallowick", 2000);
+    const unsigned long found = x11.findWindow("Tallowick", 20000, getpid());
     ASSERT_EQ(found, nativeWindowOf(window.getGlfwWindow()).window);
     int width = 0;
     int height = 0;

@@ -149,12 +149,12 @@ long lineCount(const std::string& text) {
 class InputStorm : public ::testing::Test {
   protected:
     void SetUp() override {
-        window = x11.findWindow("Tallowick", 20000);
+        window = x11.findWindow("Tallowick", 20000, program.pid());
         ASSERT_NE(window, 0u);
         x11.windowPosition(window, originX, originY);
         // The first frame shows the clear colour in the window's corner.
         const Rgb clear{115, 140, 153};
-        for (int attempt = 0; attempt < 500; ++attempt) {
+        for (int attempt = 0; attempt < 1500; ++attempt) {
             const Rgb shown = x11.pixel(originX + 5, originY + 5);
             if (std::abs(shown.r - clear.r) <= 3 && std::abs(shown.g - clear.g) <= 3 &&
                 std::abs(shown.b - clear.b) <= 3) {
@@ -223,9 +223,8 @@ TEST_F(InputStorm, EveryEventIsEchoedOnceInOrderAndEachLeftPressReversesOnce) {
     // Full speed on the slider, at a pace the UI follows: it reads the held
     // buttons once a frame. The press reverses the turning too.
     moveTo(kSliderX, kSliderY);
-    pause(100);
     x11.button(1, true);
-    pause(100);
+    awaitLines(1); // the frame after the press's echo sees it on the slider
     for (int x = kSliderX; x <= kSliderX + 500; x += 50) {
         moveTo(x, kSliderY);
         pause(40);

@@ -1,5 +1,6 @@
 #include "X11Driver.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -10,7 +11,28 @@
 #include <thread>
 
 namespace {
-unsigned long searchByName(Display* display, ::Window parent, const std::string& name) {
+// The process id GLFW declares on its windows (_NET_WM_PID); 0 when none.
+unsigned long ownerOf(Display* display, ::Window window) {
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    unsigned long pid = 0;
+    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format,
+                           &count, &remaining, &data) == Success &&
+        data != nullptr) {
+        if (format == 32 && count == 1) {
+            pid = static_cast<unsigned long>(*reinterpret_cast<long*>(data));
+        }
+        XFree(data);
+    }
+    return pid;
+}
+
+unsigned long searchByName(Display* display, ::Window parent, const std::string& name,
+                           unsigned long pid) {
     ::Window root = 0;
     ::Window parentOut = 0;
     ::Window* children = nullptr;
@@ -22,13 +44,13 @@ unsigned long searchByName(Display* display, ::Window parent, const std::string&
     for (unsigned int i = 0; i < count && found == 0; ++i) {
         char* windowName = nullptr;
         if (XFetchName(display, children[i], &windowName) && windowName != nullptr) {
-            if (name == windowName) {
+            if (name == windowName && (pid == 0 || ownerOf(display, children[i]) == pid)) {
                 found = children[i];
             }
             XFree(windowName);
         }
         if (found == 0) {
-            found = searchByName(display, children[i], name);
+            found = searchByName(display, children[i], name, pid);
         }
     }
     if (children != nullptr) {
@@ -59,10 +81,10 @@ X11Driver::~X11Driver() {
     XCloseDisplay(display);
 }
 
-unsigned long X11Driver::findWindow(const std::string& name, int timeoutMs) {
+unsigned long X11Driver::findWindow(const std::string& name, int timeoutMs, unsigned long pid) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     do {
-        const unsigned long window = searchByName(display, DefaultRootWindow(display), name);
+        const unsigned long window = searchByName(display, DefaultRootWindow(display), name, pid);
         if (window != 0) {
             return window;
         }

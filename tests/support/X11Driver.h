@@ -14,8 +14,10 @@ class X11Driver {
     X11Driver(const X11Driver&) = delete;
     X11Driver& operator=(const X11Driver&) = delete;
 
-    // The top-level window with this exact name, waiting up to timeoutMs; 0 if none.
-    unsigned long findWindow(const std::string& name, int timeoutMs);
+    // The top-level window with this exact name, waiting up to timeoutMs; 0 if
+    // none. With a process id, only a window that process made counts: a window
+    // of an earlier test's process may outlive it for a while.
+    unsigned long findWindow(const std::string& name, int timeoutMs, unsigned long pid = 0);
     void windowSize(unsigned long window, int& width, int& height);
     void windowPosition(unsigned long window, int& x, int& y);
 
