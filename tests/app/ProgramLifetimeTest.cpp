@@ -10,6 +10,21 @@
 #include <string>
 #include <thread>
 
+namespace {
+// Waits for the window's first frame: the clear colour in its corner.
+bool firstFrameShown(X11Driver& x11) {
+    for (int attempt = 0; attempt < 1500; ++attempt) {
+        const X11Driver::Rgb corner = x11.pixel(5, 5);
+        if (std::abs(corner.r - 115) <= 3 && std::abs(corner.g - 140) <= 3 &&
+            std::abs(corner.b - 153) <= 3) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+} // namespace
+
 TEST(ProgramLifetime, OpensItsWindowAndExitsZeroWhenClosed) {
     ChildProcess program({TALLOWICK_BINARY}, {});
     X11Driver x11;
@@ -37,27 +52,13 @@ TEST(ProgramLifetime, EndsWithStatusZeroWhenAnotherClientDestroysItsWindow) {
     X11Driver x11;
     const unsigned long window = x11.findWindow("Tallowick", 20000, program.pid());
     ASSERT_NE(window, 0u);
-    // Let it show some frames first.
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ASSERT_TRUE(firstFrameShown(x11));
     x11.destroyWindow(window);
     EXPECT_EQ(program.wait(20000), 0);
     EXPECT_EQ(program.output(), "");
 }
 
 namespace {
-// Waits for the window's first frame: the clear colour in its corner.
-bool firstFrameShown(X11Driver& x11) {
-    for (int attempt = 0; attempt < 1500; ++attempt) {
-        const X11Driver::Rgb corner = x11.pixel(5, 5);
-        if (std::abs(corner.r - 115) <= 3 && std::abs(corner.g - 140) <= 3 &&
-            std::abs(corner.b - 153) <= 3) {
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return false;
-}
-
 // A click and a key, each echoed, on the window at the screen's origin.
 void clickAndType(X11Driver& x11) {
     x11.movePointer(900, 300);

@@ -78,6 +78,8 @@ class RunningProgram : public ::testing::Test {
         window = x11.findWindow("Tallowick", 20000, program.pid());
         ASSERT_NE(window, 0u);
         ASSERT_TRUE(shows(5, 5, kClear)) << "no frame presented";
+        // The UI shows a new panel from its second frame on.
+        ASSERT_TRUE(shows(300, 69, kTitleBar)) << "no panel shown";
     }
 
     // Closes the window as a window manager would and returns the exit status.
