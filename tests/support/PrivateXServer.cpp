@@ -1,62 +1,61 @@
 #include "PrivateXServer.h"
 
-#include <X11/Xlib.h>
-
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <poll.h>
 #include <string>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 PrivateXServer::PrivateXServer(int depth) {
-    // Display numbers apart from the ones the test scripts pick; one already
-    // taken makes the server exit, and the next number is tried.
-    const int first = 600 + static_cast<int>(getpid() % 300);
-    for (int number = first; number < first + 20 && !ready(); ++number) {
-        const std::string lock = "/tmp/.X" + std::to_string(number) + "-lock";
-        if (access(lock.c_str(), F_OK) != 0) {
-            start(number, depth);
-        }
-    }
+    start(depth);
 }
 
 PrivateXServer::~PrivateXServer() {
     stop();
 }
 
-bool PrivateXServer::start(int number, int depth) {
-    const std::string candidate = ":" + std::to_string(number);
+// Xvfb picks a display number no other server holds and writes it once it
+// accepts connections, so no other test's server is ever taken for this one.
+bool PrivateXServer::start(int depth) {
+    int numberPipe[2];
+    if (pipe(numberPipe) != 0) {
+        return false;
+    }
     const std::string screen = "1280x720x" + std::to_string(depth);
     const pid_t pid = fork();
     if (pid < 0) {
+        close(numberPipe[0]);
+        close(numberPipe[1]);
         return false;
     }
     if (pid == 0) {
+        close(numberPipe[0]);
         const int quiet = open("/dev/null", O_WRONLY);
         dup2(quiet, STDOUT_FILENO);
         dup2(quiet, STDERR_FILENO);
-        execlp("Xvfb", "Xvfb", candidate.c_str(), "-screen", "0", screen.c_str(), "-noreset",
-               "-nolisten", "tcp", static_cast<char*>(nullptr));
+        const std::string numberFd = std::to_string(numberPipe[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", numberFd.c_str(), "-screen", "0", screen.c_str(),
+               "-noreset", "-nolisten", "tcp", static_cast<char*>(nullptr));
         _exit(127);
     }
+    close(numberPipe[1]);
     serverPid = pid;
-    for (int attempt = 0; attempt < 200; ++attempt) {
-        if (waitpid(pid, nullptr, WNOHANG) == pid) {
-            serverPid = -1;
-            return false;
-        }
-        if (Display* connection = XOpenDisplay(candidate.c_str())) {
-            XCloseDisplay(connection);
-            name = candidate;
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::string number;
+    pollfd readable{numberPipe[0], POLLIN, 0};
+    char c = 0;
+    // A loaded machine may take a while to start it.
+    while (poll(&readable, 1, 60000) > 0 && read(numberPipe[0], &c, 1) == 1 && c != '\n') {
+        number += c;
     }
-    stop();
-    return false;
+    close(numberPipe[0]);
+    if (number.empty()) {
+        stop();
+        return false;
+    }
+    name = ":" + number;
+    return true;
 }
 
 void PrivateXServer::stop() {

@@ -18,7 +18,7 @@ class PrivateXServer {
     const std::string& display() const { return name; }
 
   private:
-    bool start(int number, int depth);
+    bool start(int depth);
     void stop();
 
     pid_t serverPid = -1;
