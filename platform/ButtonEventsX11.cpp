@@ -95,6 +95,9 @@ void noteButtonPositions(GLFWwindow* window) {
     g_first = 0;
     g_count = 0;
     g_unnoted = 0;
+    if (display == nullptr) {
+        return;
+    }
     hook(display, ButtonPress, notePress, g_previousPress);
     hook(display, ButtonRelease, noteRelease, g_previousRelease);
 }
