@@ -237,13 +237,18 @@ TEST_F(WindowSurface, PresentingToAWindowAnotherClientDestroyedDoesNotEndTheProc
 
 // Every failed set-up closes the surface's own display connection.
 TEST_F(WindowSurface, ForAWindowThatDoesNotExistLeavesNoConnectionOpen) {
-    releaseSwapChainForTesting();
+    // Set aside, so that another surface is attempted.
+    const WGPUSurface made = g_surface;
+    void* const madeDisplay = g_presentationDisplay;
+    g_surface = nullptr;
     NativeWindow missing = nativeOf(native);
     missing.window = 0x3fffffff; // beyond every client's range of ids
     WGPUAdapter adapter = selectAdapter(kBackendVulkan, 0);
     EXPECT_FALSE(createNativeSwapChainImpl(kBackendVulkan, adapter, device, &missing));
     wgpuAdapterRelease(adapter);
     EXPECT_EQ(g_presentationDisplay, nullptr);
+    g_surface = made;
+    g_presentationDisplay = madeDisplay;
 }
 
 TEST(SurfaceFormat, IsAUsualLinearOneElseAnyTheSceneAndTheUiCanDrawIn) {
