@@ -79,6 +79,14 @@ Share shareOf(const std::string& dso, const std::string& thread, const std::stri
     return kOther;
 }
 
+// The window of an earlier run may still show a frame of the same colour.
+void waitUntilCleared(Display* display) {
+    const Clock::time_point start = Clock::now();
+    while (showsFirstFrame(display) && Clock::now() - start < std::chrono::seconds(5)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
 bool waitForFirstFrame(Display* display, pid_t pid) {
     const Clock::time_point start = Clock::now();
     while (!showsFirstFrame(display)) {
@@ -159,6 +167,7 @@ int runProfileBench(const ProfileOptions& options) {
     }
     close(fd);
 
+    waitUntilCleared(display);
     const pid_t program = launch({options.program});
     bool ok = program > 0 && waitForFirstFrame(display, program);
     if (ok) {

@@ -24,5 +24,5 @@ TALLOWICK_FORCE_XVFB=1 scripts/with-xvfb.sh bash -c '
   echo
   echo "| start-up phase | median | p95 | | | |"
   echo "|---|---|---|---|---|---|"
-  "$1" startup-phases --runs 9
+  "$1" startup-phases --runs 15
 ' _ "$bench"
