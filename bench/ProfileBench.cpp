@@ -108,7 +108,7 @@ bool runToEnd(const std::vector<std::string>& args) {
 }
 
 // Samples per share, from perf's report by thread and library: lines of
-// "percentage;samples;thread;library".
+// "percentage;samples;thread;library". False when there are none.
 bool countSamples(const std::string& data, const std::string& program, double samples[kShares]) {
     const std::string command =
         "perf report -i '" + data + "' --stdio --sort comm,dso -q -n -t ';' 2>/dev/null";
@@ -117,6 +117,7 @@ bool countSamples(const std::string& data, const std::string& program, double sa
         return false;
     }
     char line[1024];
+    bool counted = false;
     while (std::fgets(line, sizeof(line), report) != nullptr) {
         std::vector<std::string> fields;
         std::istringstream stream(line);
@@ -127,9 +128,10 @@ bool countSamples(const std::string& data, const std::string& program, double sa
         if (fields.size() >= 4) {
             samples[shareOf(trimmed(fields[3].substr(0, fields[3].find('\n'))), fields[2],
                             program)] += std::strtod(fields[1].c_str(), nullptr);
+            counted = true;
         }
     }
-    return pclose(report) == 0;
+    return pclose(report) == 0 && counted;
 }
 
 void printShares(const ProfileOptions& options, const double samples[kShares]) {
