@@ -1,6 +1,7 @@
 #include "BareStartup.h"
 
 #include "BareFrame.h"
+#include "StartupPhases.h"
 
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
@@ -30,7 +31,13 @@ WGPUTextureFormat unormFormat(const WGPUSurfaceCapabilities& capabilities) {
 }
 } // namespace
 
-int runBareStartup() {
+int runBareStartup(bool markPhases) {
+    auto mark = [markPhases](const char* phase) {
+        if (markPhases) {
+            markStartupPhase(phase);
+        }
+    };
+    mark("process start to main (loading, linking)");
     if (!glfwInit()) {
         return 1;
     }
@@ -39,8 +46,10 @@ int runBareStartup() {
     if (window == nullptr) {
         return 1;
     }
+    mark("GLFW and its window");
 
     WGPUInstance instance = wgpuCreateInstance(nullptr);
+    mark("WebGPU instance");
     WGPURequestAdapterOptions options{};
     options.backendType = WGPUBackendType_Vulkan;
     WGPUAdapter adapter = nullptr;
@@ -58,11 +67,13 @@ int runBareStartup() {
         std::fprintf(stderr, "no Vulkan adapter\n");
         return 1;
     }
+    mark("adapter");
     WGPUDeviceDescriptor deviceDesc{};
     WGPUDevice device = wgpuAdapterCreateDevice(adapter, &deviceDesc);
     if (device == nullptr) {
         return 1;
     }
+    mark("device");
 
     WGPUSurfaceSourceXlibWindow source{};
     source.chain.sType = WGPUSType_SurfaceSourceXlibWindow;
@@ -76,6 +87,7 @@ int runBareStartup() {
         wgpuSurfaceGetCapabilities(surface, adapter, &capabilities) != WGPUStatus_Success) {
         return 1;
     }
+    mark("surface: capabilities");
     WGPUSurfaceConfiguration configuration{};
     configuration.device = device;
     configuration.format = unormFormat(capabilities);
@@ -86,9 +98,14 @@ int runBareStartup() {
     wgpuSurfaceConfigure(surface, &configuration);
     wgpuSurfaceCapabilitiesFreeMembers(capabilities);
     wgpuAdapterRelease(adapter);
+    mark("surface configured");
 
     {
         BareFrame frame(device, configuration.format);
+        mark("pipeline");
+        glfwPollEvents();
+        frame.render(surface);
+        mark("first frame: recording, presentation");
         while (!glfwWindowShouldClose(window)) {
             glfwPollEvents();
             frame.render(surface);

@@ -14,7 +14,6 @@ struct FrameOptions {
     int settleFrames = 5;
     int warmupFrames = 200;
     int countedFrames = 1000;
-    double ratioGoal = 1.0;
 };
 int runFrameBench(const FrameOptions& options);
 

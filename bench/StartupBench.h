@@ -11,3 +11,8 @@ struct StartupOptions {
     double ratioGoal = 1.3;
 };
 int runStartupBench(const StartupOptions& options);
+
+// The same two start-ups taken apart: where each one's time goes, phase by
+// phase (medians over the runs), and what an X round trip and an X connection
+// cost on this server.
+int runStartupPhasesBench(const StartupOptions& options);

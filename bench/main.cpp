@@ -4,14 +4,19 @@
 //   tallowick_bench frames --backend vulkan|null [--blocks N] [--block-frames N]
 //   tallowick_bench memory [--frames N] [--bare]
 //   tallowick_bench startup [--runs N] [--program PATH]
+//   tallowick_bench startup-phases [--runs N]
+//   tallowick_bench profile [--seconds N]
 //   tallowick_bench --bare-startup
+//   tallowick_bench --bare-startup-phases | --program-startup-phases
 //   tallowick_bench loop --backend vulkan|null [--frames N] [--bare | --hide-panel]
 //       (frames of one kind and nothing else, for profilers)
 //
 // Each prints rows of a table: what, median, p95, ratio, goal, met.
 #include "BareStartup.h"
 #include "FrameBench.h"
+#include "ProfileBench.h"
 #include "StartupBench.h"
+#include "StartupPhases.h"
 
 #include "Device.h"
 
@@ -28,6 +33,8 @@ int usage() {
                          "[--block-frames N]\n"
                          "       tallowick_bench memory [--frames N] [--bare]\n"
                          "       tallowick_bench startup [--runs N] [--program PATH]\n"
+                         "       tallowick_bench startup-phases [--runs N]\n"
+                         "       tallowick_bench profile [--seconds N]\n"
                          "       tallowick_bench --bare-startup\n"
                          "       tallowick_bench loop --backend vulkan|null [--frames N] [--bare | "
                          "--hide-panel]\n");
@@ -63,11 +70,19 @@ int main(int argc, char** argv) {
     if (mode == "--bare-startup" && argc == 2) {
         return runBareStartup();
     }
+    if (mode == "--bare-startup-phases" && argc == 2) {
+        return runBareStartup(true);
+    }
+    if (mode == "--program-startup-phases" && argc == 2) {
+        return runProgramStartupPhases();
+    }
 
     FrameOptions frames;
     MemoryOptions memory;
     LoopOptions loop;
     StartupOptions startup;
+    ProfileOptions profile;
+    profile.program = TALLOWICK_BINARY;
     startup.program = TALLOWICK_BINARY;
     startup.self = selfPath(argv[0]);
     bool haveBackend = false;
@@ -101,13 +116,8 @@ int main(int argc, char** argv) {
             if (frames.backendName == "vulkan") {
                 frames.backend = kBackendVulkan;
                 frames.backendName = "lavapipe";
-                frames.ratioGoal = 1.15;
             } else if (frames.backendName == "null") {
                 frames.backend = kBackendNull;
-                // Executing nothing, the full frame is mostly the five X round
-                // trips it makes (about 80 us each on an idle 2-core machine
-                // under Xvfb), which the bare frame does not.
-                frames.ratioGoal = 75.0;
             } else {
                 ok = false;
             }
@@ -117,8 +127,10 @@ int main(int argc, char** argv) {
             ok = positive(value, frames.blockFrames);
         } else if (option == "--frames" && mode == "memory") {
             ok = positive(value, memory.frames);
-        } else if (option == "--runs" && mode == "startup") {
+        } else if (option == "--runs" && (mode == "startup" || mode == "startup-phases")) {
             ok = positive(value, startup.runs);
+        } else if (option == "--seconds" && mode == "profile") {
+            ok = positive(value, profile.seconds);
         } else if (option == "--program" && mode == "startup") {
             startup.program = value;
         } else {
@@ -140,6 +152,12 @@ int main(int argc, char** argv) {
     }
     if (mode == "startup") {
         return runStartupBench(startup);
+    }
+    if (mode == "profile") {
+        return runProfileBench(profile);
+    }
+    if (mode == "startup-phases") {
+        return runStartupPhasesBench(startup);
     }
     return usage();
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tallowick and runs its benchmarks inside a
-# private Xvfb, printing one table: each figure of the program against a bare
-# WebGPU baseline measured in the same run (see bench/main.cpp).
+# private Xvfb, printing two tables: each figure of the program against a bare
+# WebGPU baseline measured in the same run, with the goals the program keeps
+# (see bench/main.cpp); then where each one's start-up goes, phase by phase.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
@@ -19,4 +20,12 @@ TALLOWICK_FORCE_XVFB=1 scripts/with-xvfb.sh bash -c '
   "$1" frames --backend null --blocks 20 --block-frames 500
   "$1" memory --frames 100000
   "$1" startup --runs 9
+  # Without perf the row says so; the start-up table still follows.
+  failed=0
+  "$1" profile --seconds 10 || failed=1
+  echo
+  echo "| start-up phase | median | p95 | | | |"
+  echo "|---|---|---|---|---|---|"
+  "$1" startup-phases --runs 15
+  exit "$failed"
 ' _ "$bench"

@@ -33,6 +33,7 @@ groups_for_program=(
 groups_for_tests=(
   "the tests|xdotool spirv-tools libbenchmark-dev"
   "the fuzz targets|clang libclang-rt-14-dev"
+  "the benchmark's CPU profile|linux-perf"
 )
 groups=("${groups_for_program[@]}")
 [ "$for_program_only" = 1 ] || groups+=("${groups_for_tests[@]}")
