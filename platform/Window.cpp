@@ -20,10 +20,11 @@ void explainMissingXServer() {
         return;
     }
     const char* display = std::getenv("DISPLAY");
+    const char* where = display != nullptr && *display != '\0' ? display : "(DISPLAY is not set)";
     std::fprintf(stderr,
-                 "Tallowick cannot run: it needs an X server, and none answered on DISPLAY=\"%s\" "
-                 "(in a Wayland session, XWayland provides one)\n",
-                 display != nullptr ? display : "");
+                 "Tallowick cannot run: it needs an X server, and none answered on %s (in a "
+                 "Wayland session, XWayland provides one)\n",
+                 where);
 }
 } // namespace
 
