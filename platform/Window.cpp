@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 NativeWindow g_nativeWindow;
@@ -20,11 +21,13 @@ void explainMissingXServer() {
         return;
     }
     const char* display = std::getenv("DISPLAY");
-    const char* where = display != nullptr && *display != '\0' ? display : "(DISPLAY is not set)";
+    const std::string why = display != nullptr && *display != '\0'
+                                ? std::string("none answered on DISPLAY=") + display
+                                : std::string("DISPLAY is not set");
     std::fprintf(stderr,
-                 "Tallowick cannot run: it needs an X server, and none answered on %s (in a "
-                 "Wayland session, XWayland provides one)\n",
-                 where);
+                 "Tallowick cannot run: it needs an X server, and %s (in a Wayland session, "
+                 "XWayland provides one)\n",
+                 why.c_str());
 }
 } // namespace
 
