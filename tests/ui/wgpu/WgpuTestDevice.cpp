@@ -1,5 +1,7 @@
 #include "WgpuTestDevice.h"
 
+#include "../../support/DrawDataLists.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -252,13 +254,14 @@ TestDrawData::TestDrawData(ImVec2 displayPos, ImVec2 displaySize) {
 }
 
 ImDrawList& TestDrawData::addList(const ImDrawListSharedData* shared) {
-    lists_.push_back(std::make_unique<ImDrawList>(shared));
+    // Dear ImGui 1.90 takes the shared data as not const; it never changes it.
+    lists_.push_back(std::make_unique<ImDrawList>(const_cast<ImDrawListSharedData*>(shared)));
     pointers_.push_back(lists_.back().get());
     return *lists_.back();
 }
 
 ImDrawData* TestDrawData::get() {
-    data_.CmdLists = pointers_.empty() ? nullptr : pointers_.data();
+    setCmdLists(data_.CmdLists, pointers_);
     data_.CmdListsCount = static_cast<int>(pointers_.size());
     data_.TotalVtxCount = 0;
     data_.TotalIdxCount = 0;
