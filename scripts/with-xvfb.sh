@@ -13,8 +13,8 @@ while [ -e "/tmp/.X11-unix/X${display_number}" ] || [ -e "/tmp/.X${display_numbe
 done
 
 # -noreset keeps the server's state (the pointer position among it) when its
-# last client disconnects.
-Xvfb ":${display_number}" -screen 0 1280x720x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+# last client disconnects. TALLOWICK_XVFB_SCREEN sets another screen size.
+Xvfb ":${display_number}" -screen 0 "${TALLOWICK_XVFB_SCREEN:-1280x720x24}" -noreset -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true' EXIT
 

@@ -126,7 +126,7 @@ class RunningProgram : public ::testing::Test {
         pause(60);
     }
 
-    ChildProcess program{{TALLOWICK_BINARY}, {}};
+    ChildProcess program{{programUnderTest(TALLOWICK_BINARY)}, {}};
     X11Driver x11;
     unsigned long window = 0;
 };

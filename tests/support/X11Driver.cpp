@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <thread>
 
@@ -42,6 +44,9 @@ X11Driver::X11Driver() {
     display = XOpenDisplay(nullptr);
     if (display == nullptr) {
         throw std::runtime_error("cannot open the X display");
+    }
+    if (const char* origin = std::getenv("TALLOWICK_TEST_WINDOW_ORIGIN")) {
+        std::sscanf(origin, "%d,%d", &originX, &originY);
     }
 }
 
@@ -84,7 +89,7 @@ void X11Driver::windowPosition(unsigned long window, int& x, int& y) {
 }
 
 void X11Driver::movePointer(int x, int y) {
-    XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+    XTestFakeMotionEvent(display, -1, originX + x, originY + y, CurrentTime);
     // Synchronous, so the event is queued for its window on return.
     XSync(display, False);
 }
@@ -159,7 +164,8 @@ void X11Driver::map(unsigned long window) {
 }
 
 X11Driver::Rgb X11Driver::pixel(int x, int y) {
-    XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, 1, 1, AllPlanes, ZPixmap);
+    XImage* image = XGetImage(display, DefaultRootWindow(display), originX + x, originY + y, 1, 1,
+                              AllPlanes, ZPixmap);
     if (image == nullptr) {
         throw std::runtime_error("XGetImage failed");
     }
@@ -174,11 +180,11 @@ X11Driver::Rgb X11Driver::pixel(int x, int y) {
 X11Driver::Screenshot X11Driver::screenshot() {
     const int screen = DefaultScreen(display);
     Screenshot shot;
-    shot.width = DisplayWidth(display, screen);
-    shot.height = DisplayHeight(display, screen);
-    XImage* image =
-        XGetImage(display, DefaultRootWindow(display), 0, 0, static_cast<unsigned>(shot.width),
-                  static_cast<unsigned>(shot.height), AllPlanes, ZPixmap);
+    shot.width = DisplayWidth(display, screen) - originX;
+    shot.height = DisplayHeight(display, screen) - originY;
+    XImage* image = XGetImage(display, DefaultRootWindow(display), originX, originY,
+                              static_cast<unsigned>(shot.width), static_cast<unsigned>(shot.height),
+                              AllPlanes, ZPixmap);
     if (image == nullptr) {
         throw std::runtime_error("XGetImage failed");
     }
