@@ -1,6 +1,7 @@
 #include "StandardStreams.h"
 
 #include <cstdio>
+#include <fcntl.h>
 #include <io.h>
 
 namespace {
@@ -18,12 +19,15 @@ bool openOnNullDeviceIfClosed(FILE* stream, const char* mode) {
 
 // Windows raises no signal for a pipe whose reader has gone: the write fails.
 // Its C runtime takes line buffering for full buffering, so the echo flushes
-// each line itself.
+// each line itself. Lines end in "\n" alone, as on Linux, not in the C
+// runtime's "\r\n".
 bool prepareStandardStreams() {
     if (!openOnNullDeviceIfClosed(stdin, "r") || !openOnNullDeviceIfClosed(stdout, "w") ||
         !openOnNullDeviceIfClosed(stderr, "w")) {
         return false;
     }
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
     std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
     return true;
 }

@@ -16,8 +16,12 @@ wine_setup() {
 
 # Keeps one wine server running for the caller's runs, so that each start of
 # the program does not start it again; wine_stop_server ends it.
+# Wine's own services and its desktop start with the first program and stay
+# with the server: started here, apart from any program, they hold none of its
+# pipes open. Called with DISPLAY set: the desktop takes the screen's size then.
 wine_start_server() {
-  "$(dirname "$TALLOWICK_WINE")/wineserver" -p
+  "$(dirname "$TALLOWICK_WINE")/wineserver" -p </dev/null >/dev/null 2>&1
+  "$TALLOWICK_WINE" wineboot </dev/null >/dev/null 2>&1
 }
 wine_stop_server() {
   "$(dirname "$TALLOWICK_WINE")/wineserver" -k 2>/dev/null || true
