@@ -28,7 +28,12 @@ screenshot="$PWD/tallowick-windows-screenshot.png"
 delay=$(printf "%.0f" "${TALLOWICK_SCREENSHOT_DELAY:-5}")
 step "No screen: running $TALLOWICK_WINDOWS_EXE under wine inside Xvfb for ${delay} s once its window shows, then taking a screenshot"
 status=0
+rm -f "$screenshot"
 TALLOWICK_XVFB_SCREEN=$WINDOWS_XVFB_SCREEN scripts/with-xvfb.sh bash -c '
+  . scripts/lib/steps.sh
+  . scripts/lib/wine.sh
+  wine_start_server
+  trap wine_stop_server EXIT
   scripts/lib/wine-program.sh & pid=$!
   window="" found=""
   for ((tries = 600; tries > 0; tries--)); do
@@ -54,5 +59,9 @@ TALLOWICK_XVFB_SCREEN=$WINDOWS_XVFB_SCREEN scripts/with-xvfb.sh bash -c '
 if [ "$status" -ne 0 ]; then
   echo "Tallowick exited with status $status." >&2
   exit "$status"
+fi
+if [ ! -f "$screenshot" ]; then
+  echo "FAILED: Tallowick ended before its window could be photographed." >&2
+  exit 1
 fi
 echo "Screenshot: $screenshot"
