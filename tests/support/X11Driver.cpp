@@ -38,6 +38,22 @@ unsigned long searchByName(Display* display, ::Window parent, const std::string&
     }
     return found;
 }
+
+int ignoreErrors(Display*, XErrorEvent*) {
+    return 0;
+}
+
+// Other clients make and destroy windows of their own while the tree is read
+// (wine does, for the program's helper windows): a window gone by the time it
+// is asked about is skipped, where Xlib's error handler would end the process.
+unsigned long searchByNameWhileWindowsCome(Display* display, const std::string& name) {
+    XSync(display, False);
+    XErrorHandler previous = XSetErrorHandler(ignoreErrors);
+    const unsigned long found = searchByName(display, DefaultRootWindow(display), name);
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    return found;
+}
 } // namespace
 
 X11Driver::X11Driver() {
@@ -67,7 +83,7 @@ X11Driver::~X11Driver() {
 unsigned long X11Driver::findWindow(const std::string& name, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     do {
-        const unsigned long window = searchByName(display, DefaultRootWindow(display), name);
+        const unsigned long window = searchByNameWhileWindowsCome(display, name);
         if (window != 0) {
             return window;
         }
