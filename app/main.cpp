@@ -1,12 +1,7 @@
 #include "Device.h"
 #include "Scene.h"
+#include "StandardStreams.h"
 #include "Window.h"
-
-#include <cerrno>
-#include <csignal>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 Window* g_window = nullptr;
@@ -29,34 +24,12 @@ void forwardFrame(double time) {
 void forwardResize(int width, int height) {
     g_scene->onResize(width, height);
 }
-
-// Opens each of standard input, output and error that was closed on the null
-// device. Left closed, its number would go to the next file opened (the X
-// connection among them), and the echo would be written into that. False
-// when the null device cannot be opened.
-bool openClosedStandardStreams() {
-    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
-        if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) {
-            continue;
-        }
-        // The lowest free number is this one: the ones below are open.
-        if (open("/dev/null", O_RDWR) != fd) {
-            return false;
-        }
-    }
-    return true;
-}
 } // namespace
 
 int main(int /*argc*/, char** /*argv*/) {
-    if (!openClosedStandardStreams()) {
+    if (!prepareStandardStreams()) {
         return 1;
     }
-    // A reader that has gone away makes an echo fail, and it is dropped; the
-    // program runs on.
-    std::signal(SIGPIPE, SIG_IGN);
-    // Each echoed event reaches a reader of a pipe when it happens.
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
 
     g_window = new Window();
     void* nativeWindow = g_window->create();

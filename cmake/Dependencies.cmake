@@ -1,6 +1,12 @@
 # Locates the three outside libraries: the WebGPU library (Dawn, from npm),
 # GLFW, and the core of Dear ImGui.
 
+# The Windows build takes them from what scripts/install-windows-deps.sh fetched.
+if(WIN32)
+    include(DependenciesWindows)
+    return()
+endif()
+
 # --- WebGPU (Dawn) -------------------------------------------------------------
 set(TALLOWICK_DAWN_DIR ${PROJECT_SOURCE_DIR}/node_modules/bun-webgpu-linux-x64)
 set(TALLOWICK_DAWN_LIBRARY ${TALLOWICK_DAWN_DIR}/libwebgpu_wrapper.so)

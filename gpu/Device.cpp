@@ -1,6 +1,6 @@
 #include "Device.h"
 
-#include <dlfcn.h>
+#include "BackendPlatform.h"
 
 #include <chrono>
 #include <cstdio>
@@ -93,21 +93,17 @@ WGPUAdapter requestAdapter(WGPUInstance instance, const WGPURequestAdapterOption
     return request->adapter;
 }
 
-// The library loads the EGL library for its OpenGL adapters and unloads it
-// when the last of their devices is gone, while Mesa's rendering threads can
-// still be running its code: a crash. Once loaded, it stays for the process.
-void keepEglLoaded() {
-    dlopen("libEGL.so", RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
-}
-
 bool isOpenGLBackend(int backend) {
     return backend == kBackendOpenGL || backend == kBackendOpenGLES;
 }
 
 WGPUAdapter firstAdapterOf(int backend) {
     const WGPUBackendType libraryBackend = toLibraryBackend(backend);
+    // No particular back end, where the platform leaves the choice to the
+    // library: whatever adapter it answers with.
+    const bool libraryChooses = backend == kBackendAny && kPrimaryBackend == kBackendAny;
     WGPUInstance instance = gpuInstance();
-    if (libraryBackend == WGPUBackendType_Undefined || instance == nullptr) {
+    if ((libraryBackend == WGPUBackendType_Undefined && !libraryChooses) || instance == nullptr) {
         return nullptr;
     }
     WGPURequestAdapterOptions options{};
@@ -118,12 +114,12 @@ WGPUAdapter firstAdapterOf(int backend) {
         options.featureLevel = WGPUFeatureLevel_Compatibility;
     }
     WGPUAdapter adapter = requestAdapter(instance, options);
-    if (adapter != nullptr && adapterBackend(adapter) != backend) {
+    if (adapter != nullptr && !libraryChooses && adapterBackend(adapter) != backend) {
         wgpuAdapterRelease(adapter);
         return nullptr;
     }
     if (adapter != nullptr && isOpenGLBackend(backend)) {
-        keepEglLoaded();
+        keepOpenGLLibrariesLoaded();
     }
     return adapter;
 }

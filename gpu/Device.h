@@ -13,8 +13,10 @@ constexpr int kBackendOpenGL = 5;
 constexpr int kBackendOpenGLES = 6;
 // No particular back end.
 constexpr int kBackendAny = 0x7FFFFFFF;
-// What a request for no particular back end (anything above 6) selects here.
-constexpr int kPrimaryBackend = kBackendVulkan;
+// What a request for no particular back end (anything above 6) selects on
+// this platform: Vulkan on Linux; on Windows kBackendAny, the library's own
+// choice (Direct3D 12 where it is usable, else Vulkan).
+extern const int kPrimaryBackend;
 
 // The back end of the adapter chosen last, in the program's numbers.
 extern int g_backendType;

@@ -1,6 +1,7 @@
 #include "Surface.h"
 
 #include "NativeWindow.h"
+#include "SurfaceSource.h"
 
 #include "Device.h"
 #include "DisplayConnection.h"
@@ -32,13 +33,7 @@ void closePresentationDisplay() {
 }
 
 WGPUSurface createSurface(const NativeWindow& native) {
-    WGPUSurfaceSourceXlibWindow source{};
-    source.chain.sType = WGPUSType_SurfaceSourceXlibWindow;
-    source.display = presentationDisplayFor(native);
-    source.window = native.window;
-    WGPUSurfaceDescriptor descriptor{};
-    descriptor.nextInChain = &source.chain;
-    return wgpuInstanceCreateSurface(gpuInstance(), &descriptor);
+    return createWindowSurface(gpuInstance(), native, presentationDisplayFor(native));
 }
 
 bool offers(const WGPUTextureFormat* formats, size_t count, WGPUTextureFormat format) {

@@ -101,6 +101,7 @@ typedef struct WGPUSurfaceCapabilities WGPUSurfaceCapabilities;
 typedef struct WGPUSurfaceConfiguration WGPUSurfaceConfiguration;
 typedef struct WGPUSurfaceDescriptor WGPUSurfaceDescriptor;
 typedef struct WGPUSurfaceSourceXlibWindow WGPUSurfaceSourceXlibWindow;
+typedef struct WGPUSurfaceSourceWindowsHWND WGPUSurfaceSourceWindowsHWND;
 typedef struct WGPUSurfaceTexture WGPUSurfaceTexture;
 typedef struct WGPUTexelCopyBufferInfo WGPUTexelCopyBufferInfo;
 typedef struct WGPUTexelCopyBufferLayout WGPUTexelCopyBufferLayout;
@@ -152,6 +153,7 @@ typedef enum WGPUPowerPreference {
 typedef enum WGPUSType {
     WGPUSType_ShaderSourceSPIRV = 0x00000001,
     WGPUSType_ShaderSourceWGSL = 0x00000002,
+    WGPUSType_SurfaceSourceWindowsHWND = 0x00000005,
     WGPUSType_SurfaceSourceXlibWindow = 0x00000006,
     WGPUSType_SurfaceSourceWaylandSurface = 0x00000007,
     WGPUSType_SurfaceSourceXCBWindow = 0x00000009,
@@ -710,6 +712,12 @@ struct WGPUSurfaceSourceXlibWindow {
     WGPUChainedStruct chain;
     void* display;
     uint64_t window;
+};
+
+struct WGPUSurfaceSourceWindowsHWND {
+    WGPUChainedStruct chain;
+    void* hinstance;
+    void* hwnd;
 };
 
 struct WGPUSurfaceCapabilities {
@@ -1363,6 +1371,15 @@ WGPU_LAYOUT_ASSERT(offsetof(WGPUSurfaceSourceXlibWindow, window) == 24,
                    "WGPUSurfaceSourceXlibWindow.window offset");
 WGPU_LAYOUT_ASSERT(sizeof(((WGPUSurfaceSourceXlibWindow*)0)->window) == 8,
                    "WGPUSurfaceSourceXlibWindow.window size");
+WGPU_LAYOUT_ASSERT(sizeof(WGPUSurfaceSourceWindowsHWND) == 32, "WGPUSurfaceSourceWindowsHWND size");
+WGPU_LAYOUT_ASSERT(WGPU_LAYOUT_ALIGNOF(WGPUSurfaceSourceWindowsHWND) == 8,
+                   "WGPUSurfaceSourceWindowsHWND align");
+WGPU_LAYOUT_ASSERT(offsetof(WGPUSurfaceSourceWindowsHWND, chain) == 0,
+                   "WGPUSurfaceSourceWindowsHWND.chain offset");
+WGPU_LAYOUT_ASSERT(offsetof(WGPUSurfaceSourceWindowsHWND, hinstance) == 16,
+                   "WGPUSurfaceSourceWindowsHWND.hinstance offset");
+WGPU_LAYOUT_ASSERT(offsetof(WGPUSurfaceSourceWindowsHWND, hwnd) == 24,
+                   "WGPUSurfaceSourceWindowsHWND.hwnd offset");
 WGPU_LAYOUT_ASSERT(sizeof(WGPUSurfaceCapabilities) == 64, "WGPUSurfaceCapabilities size");
 WGPU_LAYOUT_ASSERT(WGPU_LAYOUT_ALIGNOF(WGPUSurfaceCapabilities) == 8,
                    "WGPUSurfaceCapabilities align");

@@ -4,15 +4,17 @@
 
 struct GLFWwindow;
 
-// The X11 display and window behind a GLFW window. Kept apart from the rest of
+// The native display and window behind a GLFW window (see NativeWindow). One
+// file per window system, chosen by the build, and kept apart from the rest of
 // the platform code because the X11 headers define a type named Window.
 NativeWindow nativeWindowOf(GLFWwindow* window);
 
-// Whether the X server named by DISPLAY accepts a connection.
+// Whether the X server named by DISPLAY accepts a connection (on Windows,
+// which has none to miss, always true).
 bool xServerAnswers();
 
-// The depth of the window's visual, the pixel layout its pictures must have;
-// 0 when it cannot be read.
+// The depth of the window's visual, the pixel layout its pictures must have
+// (on Windows the bits per pixel of its screen); 0 when it cannot be read.
 int windowDepthOf(GLFWwindow* window);
 
 // Makes X errors about windows and drawables that are gone harmless for the
@@ -24,5 +26,5 @@ int windowDepthOf(GLFWwindow* window);
 //
 // The window given is watched: an error naming it means it is gone, and it is
 // asked to close, so the event loop ends as for a closed window. Null stops
-// watching, for a window about to be destroyed.
+// watching, for a window about to be destroyed. Does nothing on Windows.
 void handleErrorsAboutGoneWindows(GLFWwindow* watched);

@@ -75,8 +75,11 @@ void Scene::drawUI() {
     ImGui::Render();
 }
 
+// Each echoed line is flushed as it ends: a C runtime that takes line
+// buffering for full buffering (Microsoft's) would otherwise hold it back.
 void Scene::onKey(int key, ButtonAction action) {
     std::printf("key:%d action:%d\n", key, static_cast<int>(action));
+    std::fflush(stdout);
 }
 
 void Scene::onMouseButton(MouseButton button, ButtonAction action, int x, int y) {
@@ -85,6 +88,7 @@ void Scene::onMouseButton(MouseButton button, ButtonAction action, int x, int y)
     }
     std::printf("button:%d action:%d x:%d y:%d\n", static_cast<int>(button),
                 static_cast<int>(action), x, y);
+    std::fflush(stdout);
 }
 
 void Scene::onResize(int /*width*/, int /*height*/) {}

@@ -10,9 +10,9 @@ fi
 # Xvfb picks a display number no other server holds and writes it once it
 # accepts connections: two runs started at once never share a server.
 # -noreset keeps the server's state (the pointer position among it) when its
-# last client disconnects.
+# last client disconnects. TALLOWICK_XVFB_SCREEN sets another screen size.
 display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x720x24 -noreset -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${TALLOWICK_XVFB_SCREEN:-1280x720x24}" -noreset -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
 xvfb_pid=$!
 trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; rm -f "$display_file"' EXIT
 

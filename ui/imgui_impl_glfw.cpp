@@ -1,15 +1,13 @@
 #include "imgui_impl_glfw.h"
 
+#include "ImeWindow.h"
+
 #include <GLFW/glfw3.h>
 
 #include <cfloat>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-
-// Last: the X11 headers define macros such as None and Bool.
-#define GLFW_EXPOSE_NATIVE_X11
-#include <GLFW/glfw3native.h>
 
 namespace {
 
@@ -152,7 +150,7 @@ bool ImGui_ImplGlfw_Init(GLFWwindow* window, bool install_callbacks, GlfwClientA
     io.SetClipboardTextFn = ImGui_ImplGlfw_SetClipboardText;
     io.GetClipboardTextFn = ImGui_ImplGlfw_GetClipboardText;
     io.ClipboardUserData = window;
-    io.ImeWindowHandle = reinterpret_cast<void*>(static_cast<uintptr_t>(glfwGetX11Window(window)));
+    io.ImeWindowHandle = imeWindowHandleOf(window);
 
     // GLFW 3.3 has no shape for the four-way, diagonal and not-allowed cursors;
     // errors while the cursors are made are of no interest to the application.

@@ -26,11 +26,13 @@ apt_source_files() {
 # its file: one-line ("deb [options] URI suite components") for .list files,
 # deb822 stanzas for .sources files (every field other than Types, Suites and
 # Components is kept, Signed-By among them). Prints nothing when none matches.
+# An optional fourth argument gives the type to write (default deb; deb-src
+# for the same mirror's source packages).
 apt_rewrite_source() {
-  local file=$1 suite=$2 new_suite=$3
+  local file=$1 suite=$2 new_suite=$3 new_type=${4:-deb}
   case "$file" in
     *.sources)
-      awk -v suite="$suite" -v new_suite="$new_suite" '
+      awk -v suite="$suite" -v new_suite="$new_suite" -v new_type="$new_type" '
         BEGIN { RS = ""; FS = "\n" }
         function field(name,   i, line, key) {
           for (i = 1; i <= NF; i++) {
@@ -52,7 +54,7 @@ apt_rewrite_source() {
           if (!has_word(field("suites"), suite)) next
           if (!has_word(field("components"), "main")) next
           if (field("uris") == "" || field("uris") ~ /^cdrom:/) next
-          print "Types: deb"
+          print "Types: " new_type
           keep = 0
           for (i = 1; i <= NF; i++) {
             line = $i
@@ -69,7 +71,7 @@ apt_rewrite_source() {
         }' "$file"
       ;;
     *)
-      awk -v suite="$suite" -v new_suite="$new_suite" '
+      awk -v suite="$suite" -v new_suite="$new_suite" -v new_type="$new_type" '
         {
           sub(/#.*/, "")
           if ($1 != "deb") next
@@ -85,7 +87,7 @@ apt_rewrite_source() {
           has_main = 0
           for (j = i + 2; j <= NF; j++) if ($j == "main") has_main = 1
           if (!has_main) next
-          print "deb " (options == "" ? "" : options " ") uri " " new_suite " main"
+          print new_type " " (options == "" ? "" : options " ") uri " " new_suite " main"
           exit
         }' "$file"
       ;;
@@ -138,4 +140,25 @@ apt_source_uri() {
     /^URIs:/ { print $2; exit }
     $1 == "deb" { i = 2; if ($2 ~ /^\[/) { while ($(i++) !~ /\]$/) {} } print $i; exit }
   ' <<<"$1"
+}
+
+# Derives a deb-src source for the release's own suite from its first source,
+# for apt-get source. Sets SOURCE_PACKAGES_FILE, SOURCE_PACKAGES_TEXT and
+# SOURCE_PACKAGES_ORIGIN as derive_backports_source does; returns 1 when no
+# source of the release is configured.
+derive_source_packages_source() {
+  local codename=$1 file text
+  while read -r file; do
+    text=$(apt_rewrite_source "$file" "$codename" "$codename" deb-src)
+    if [ -n "$text" ]; then
+      case "$file" in
+        *.sources) SOURCE_PACKAGES_FILE=tallowick-sources.sources ;;
+        *) SOURCE_PACKAGES_FILE=tallowick-sources.list ;;
+      esac
+      SOURCE_PACKAGES_TEXT=$text
+      SOURCE_PACKAGES_ORIGIN=$file
+      return 0
+    fi
+  done < <(apt_source_files)
+  return 1
 }

@@ -26,7 +26,7 @@ bool firstFrameShown(X11Driver& x11) {
 } // namespace
 
 TEST(ProgramLifetime, OpensItsWindowAndExitsZeroWhenClosed) {
-    ChildProcess program({TALLOWICK_BINARY}, {});
+    ChildProcess program({programUnderTest(TALLOWICK_BINARY)}, {});
     X11Driver x11;
     const unsigned long window = x11.findWindow("Tallowick", 20000, program.pid());
     ASSERT_NE(window, 0u);
@@ -48,7 +48,7 @@ TEST(ProgramLifetime, EndsWithStatusZeroWhenAnotherClientDestroysItsWindow) {
     const char* sanitizerOptions = std::getenv("ASAN_OPTIONS");
     std::string options = sanitizerOptions != nullptr ? sanitizerOptions : "";
     options += (options.empty() ? "" : ":") + std::string("detect_leaks=0");
-    ChildProcess program({TALLOWICK_BINARY}, {{{"ASAN_OPTIONS", options}}, {}});
+    ChildProcess program({programUnderTest(TALLOWICK_BINARY)}, {{{"ASAN_OPTIONS", options}}, {}});
     X11Driver x11;
     const unsigned long window = x11.findWindow("Tallowick", 20000, program.pid());
     ASSERT_NE(window, 0u);
@@ -85,7 +85,7 @@ TEST_P(ClosedStream, NeitherEndsTheProgramNorLosesAnEcho) {
         // on standard error while the device is made.
         options.setEnv = {{"VK_LOADER_DEBUG", "all"}};
     }
-    ChildProcess program({TALLOWICK_BINARY}, options, {{closed}, false});
+    ChildProcess program({programUnderTest(TALLOWICK_BINARY)}, options, {{closed}, false});
     X11Driver x11;
     const unsigned long window = x11.findWindow("Tallowick", 20000, program.pid());
     ASSERT_NE(window, 0u);
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(StandardStreams, ClosedStream,
 // When the reader of standard output goes away, each later echo fails and is
 // dropped; the window runs on and a close still ends the program with 0.
 TEST(ProgramOutput, AReaderThatGoesAwayEndsNothing) {
-    ChildProcess program({TALLOWICK_BINARY}, {});
+    ChildProcess program({programUnderTest(TALLOWICK_BINARY)}, {});
     X11Driver x11;
     const unsigned long window = x11.findWindow("Tallowick", 20000, program.pid());
     ASSERT_NE(window, 0u);

@@ -143,7 +143,7 @@ class RunningProgram : public ::testing::Test {
         return near(x11.pixel(x, y), colour, tolerance);
     }
 
-    ChildProcess program{{TALLOWICK_BINARY}, {}};
+    ChildProcess program{{programUnderTest(TALLOWICK_BINARY)}, {}};
     X11Driver x11;
     unsigned long window = 0;
 };

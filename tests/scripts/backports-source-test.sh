@@ -72,6 +72,10 @@ Suites: bookworm-backports
 Components: main"
 expect_apt_reads http://deb.debian.org/debian
 apt_suite_configured bookworm-backports && fail "backports seen as configured"
+# The Windows build's source packages come from the same mirror's deb-src.
+derive_source_packages_source bookworm && [ "$SOURCE_PACKAGES_FILE" = tallowick-sources.sources ] &&
+  [ "${SOURCE_PACKAGES_TEXT%%$'\n'*}" = "Types: deb-src" ] &&
+  [[ "$SOURCE_PACKAGES_TEXT" == *$'\nSuites: bookworm\nComponents: main' ]] || fail "deb-src: $SOURCE_PACKAGES_TEXT"
 
 # A company mirror in deb822, after stanzas that must be passed over, with the
 # key inline (continuation lines) and fields in another case.
@@ -134,6 +138,9 @@ EOF
 expect_source tallowick-backports.list \
   "deb [ arch=amd64 signed-by=/usr/share/keyrings/debian-archive-keyring.gpg ] http://mirror.corp.example/debian/ bookworm-backports main"
 expect_apt_reads http://mirror.corp.example/debian
+derive_source_packages_source bookworm
+[ "$SOURCE_PACKAGES_TEXT" = "deb-src [ arch=amd64 signed-by=/usr/share/keyrings/debian-archive-keyring.gpg ] http://mirror.corp.example/debian/ bookworm main" ] ||
+  fail "deb-src: $SOURCE_PACKAGES_TEXT"
 
 # sources.list is read before sources.list.d, and sources.list.d in name order
 # whatever the format.

@@ -157,3 +157,8 @@ long residentBytes() {
     statm >> pages >> resident;
     return resident * sysconf(_SC_PAGESIZE);
 }
+
+std::string programUnderTest(const char* builtProgram) {
+    const char* chosen = std::getenv("TALLOWICK_PROGRAM");
+    return chosen != nullptr && *chosen != '\0' ? chosen : builtProgram;
+}

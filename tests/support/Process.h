@@ -50,5 +50,9 @@ class ChildProcess {
     std::string collected;
 };
 
+// The program the program-level tests start: TALLOWICK_PROGRAM when set (for
+// instance the launcher of the Windows program under wine), else builtProgram.
+std::string programUnderTest(const char* builtProgram);
+
 // This process's resident memory in bytes.
 long residentBytes();

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <thread>
 
@@ -58,12 +60,32 @@ unsigned long searchByName(Display* display, ::Window parent, const std::string&
     }
     return found;
 }
+
+int ignoreErrors(Display*, XErrorEvent*) {
+    return 0;
+}
+
+// Other clients make and destroy windows of their own while the tree is read
+// (wine does, for the program's helper windows): a window gone by the time it
+// is asked about is skipped, where Xlib's error handler would end the process.
+unsigned long searchByNameWhileWindowsCome(Display* display, const std::string& name,
+                                           unsigned long pid) {
+    XSync(display, False);
+    XErrorHandler previous = XSetErrorHandler(ignoreErrors);
+    const unsigned long found = searchByName(display, DefaultRootWindow(display), name, pid);
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    return found;
+}
 } // namespace
 
 X11Driver::X11Driver() {
     display = XOpenDisplay(nullptr);
     if (display == nullptr) {
         throw std::runtime_error("cannot open the X display");
+    }
+    if (const char* origin = std::getenv("TALLOWICK_TEST_WINDOW_ORIGIN")) {
+        std::sscanf(origin, "%d,%d", &originX, &originY);
     }
 }
 
@@ -84,7 +106,7 @@ X11Driver::~X11Driver() {
 unsigned long X11Driver::findWindow(const std::string& name, int timeoutMs, unsigned long pid) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     do {
-        const unsigned long window = searchByName(display, DefaultRootWindow(display), name, pid);
+        const unsigned long window = searchByNameWhileWindowsCome(display, name, pid);
         if (window != 0) {
             return window;
         }
@@ -106,7 +128,7 @@ void X11Driver::windowPosition(unsigned long window, int& x, int& y) {
 }
 
 void X11Driver::movePointer(int x, int y) {
-    XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+    XTestFakeMotionEvent(display, -1, originX + x, originY + y, CurrentTime);
     // Synchronous, so the event is queued for its window on return.
     XSync(display, False);
 }
@@ -181,7 +203,8 @@ void X11Driver::map(unsigned long window) {
 }
 
 X11Driver::Rgb X11Driver::pixel(int x, int y) {
-    XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, 1, 1, AllPlanes, ZPixmap);
+    XImage* image = XGetImage(display, DefaultRootWindow(display), originX + x, originY + y, 1, 1,
+                              AllPlanes, ZPixmap);
     if (image == nullptr) {
         throw std::runtime_error("XGetImage failed");
     }
@@ -196,11 +219,11 @@ X11Driver::Rgb X11Driver::pixel(int x, int y) {
 X11Driver::Screenshot X11Driver::screenshot() {
     const int screen = DefaultScreen(display);
     Screenshot shot;
-    shot.width = DisplayWidth(display, screen);
-    shot.height = DisplayHeight(display, screen);
-    XImage* image =
-        XGetImage(display, DefaultRootWindow(display), 0, 0, static_cast<unsigned>(shot.width),
-                  static_cast<unsigned>(shot.height), AllPlanes, ZPixmap);
+    shot.width = DisplayWidth(display, screen) - originX;
+    shot.height = DisplayHeight(display, screen) - originY;
+    XImage* image = XGetImage(display, DefaultRootWindow(display), originX, originY,
+                              static_cast<unsigned>(shot.width), static_cast<unsigned>(shot.height),
+                              AllPlanes, ZPixmap);
     if (image == nullptr) {
         throw std::runtime_error("XGetImage failed");
     }

@@ -7,6 +7,11 @@
 // Drives the X server the way a person would, through the XTest extension, and
 // looks at what it shows. Keys and buttons it leaves pressed are released when
 // it goes, so that the server's state does not carry over to the next test.
+//
+// Positions are on the screen, counted from where the program's window sits:
+// the screen's origin, or the point TALLOWICK_TEST_WINDOW_ORIGIN gives as
+// "x,y" (under wine without a window manager the window's own frame puts it
+// there).
 class X11Driver {
   public:
     X11Driver();
@@ -67,4 +72,6 @@ class X11Driver {
     std::vector<unsigned int> heldKeys; // X key codes
     std::vector<unsigned int> heldButtons;
     bool repeatTurnedOff = false;
+    int originX = 0;
+    int originY = 0;
 };

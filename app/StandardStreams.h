@@ -1,0 +1,9 @@
+#pragma once
+
+// Readies standard input, output and error for the program: each that was
+// closed at start is opened on the null device, a reader of standard output
+// that goes away makes an echo fail (it is dropped, the program runs on)
+// rather than end the program, and standard output is buffered so that each
+// echoed line, flushed as it ends, reaches a pipe when it happens. False when
+// the null device cannot be opened.
+bool prepareStandardStreams();
