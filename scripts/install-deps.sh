@@ -153,7 +153,7 @@ EOF
 }
 
 backports_available() {
-  grep -q "$codename-backports" <<<"$(apt-cache madison mesa-vulkan-drivers 2>/dev/null)"
+  apt-cache madison mesa-vulkan-drivers 2>/dev/null | grep -q "$codename-backports"
 }
 
 # Makes $codename-backports available: derived from the machine's own Debian
