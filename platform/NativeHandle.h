@@ -8,6 +8,9 @@ struct GLFWwindow;
 // the platform code because the X11 headers define a type named Window.
 NativeWindow nativeWindowOf(GLFWwindow* window);
 
+// Whether the X server named by DISPLAY accepts a connection.
+bool xServerAnswers();
+
 // The depth of the window's visual, the pixel layout its pictures must have;
 // 0 when it cannot be read.
 int windowDepthOf(GLFWwindow* window);

@@ -1,15 +1,30 @@
 #include "Window.h"
 
 #include "CallbackSlots.h"
+#include "GlfwStart.h"
 #include "NativeHandle.h"
 
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 NativeWindow g_nativeWindow;
+
+// GLFW's own reason is on standard output already; this line says what the
+// user can do about it.
+void explainMissingXServer() {
+    if (xServerAnswers()) {
+        return;
+    }
+    const char* display = std::getenv("DISPLAY");
+    std::fprintf(stderr,
+                 "Tallowick cannot run: it needs an X server, and none answered on DISPLAY=\"%s\" "
+                 "(in a Wayland session, XWayland provides one)\n",
+                 display != nullptr ? display : "");
+}
 } // namespace
 
 void onGlfwError(int code, const char* description) {
@@ -19,7 +34,8 @@ void onGlfwError(int code, const char* description) {
 
 void* Window::create() {
     glfwSetErrorCallback(onGlfwError);
-    if (!glfwInit()) {
+    if (!startGlfwOnX11()) {
+        explainMissingXServer();
         return nullptr;
     }
     glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);

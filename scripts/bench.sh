@@ -4,11 +4,14 @@
 # WebGPU baseline measured in the same run (see bench/main.cpp).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The command the user ran, named in what install-deps.sh says on failure.
+export TALLOWICK_COMMAND="${TALLOWICK_COMMAND:-scripts/bench.sh}"
 scripts/build.sh
 build_dir="${BUILD_DIR:-build}"
 bench="$PWD/$build_dir/bench/tallowick_bench"
 
-echo "Machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)," \
+cpu_names=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo)
+echo "Machine: $(nproc) cores, ${cpu_names%%$'\n'*}," \
   "Mesa $(dpkg-query -W -f='${Version}' mesa-vulkan-drivers 2>/dev/null || echo '?')"
 echo
 echo "| what | median | p95 | ratio | goal | met |"

@@ -10,6 +10,8 @@
 # --list prints them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The command the user ran, named in what install-deps.sh says on failure.
+export TALLOWICK_COMMAND="${TALLOWICK_COMMAND:-scripts/fuzz.sh}"
 . scripts/lib/steps.sh
 
 all_targets=(fuzz_ui_draw_data fuzz_platform_input)
@@ -32,7 +34,8 @@ run_logged "configuring $build_dir/ with CMake" "$build_log" \
   cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link \
-  -DTALLOWICK_SANITIZE=ON -DTALLOWICK_BUILD_FUZZERS=ON -DTALLOWICK_BUILD_BENCH=OFF
+  -DTALLOWICK_SANITIZE=ON -DTALLOWICK_BUILD_FUZZERS=ON -DTALLOWICK_BUILD_BENCH=OFF \
+  -DTALLOWICK_WARNINGS_AS_ERRORS=ON
 run_logged "building the fuzz targets" "$build_log" \
   cmake --build "$build_dir" -j "$(nproc)" --target "${targets[@]}"
 

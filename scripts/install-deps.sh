@@ -7,7 +7,8 @@
 # TALLOWICK_DEPS_FOR=program (set by scripts/run.sh) installs only what the
 # program needs, and leaves the system's graphics stack alone where a Vulkan
 # device and a screen are there already. TALLOWICK_SOFTWARE_VULKAN=1 installs
-# Mesa's software Vulkan driver all the same.
+# Mesa's software Vulkan driver all the same. TALLOWICK_COMMAND (set by the
+# scripts that call this one) names the command the user ran, for messages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Set by scripts/test.sh once it has run this script, for the scripts it calls.
@@ -15,6 +16,7 @@ cd "$(dirname "$0")/.."
 . scripts/lib/steps.sh
 . scripts/lib/apt-sources.sh
 
+user_command="${TALLOWICK_COMMAND:-scripts/install-deps.sh}"
 if [ "$(id -u)" -eq 0 ]; then SUDO=(); else SUDO=(sudo); fi
 apt_get() {
   "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -q -o Dpkg::Use-Pty=0 "$@"
@@ -32,21 +34,39 @@ groups_for_program=(
 )
 groups_for_tests=(
   "the tests|xdotool spirv-tools libbenchmark-dev"
-  "the fuzz targets|clang libclang-rt-14-dev"
+  "the fuzz targets|clang @clang-runtime"
 )
 groups=("${groups_for_program[@]}")
 [ "$for_program_only" = 1 ] || groups+=("${groups_for_tests[@]}")
 
 installed() {
-  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+  local status
+  status=$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ]
+}
+
+# libFuzzer comes with the runtime of the distribution's default clang
+# (libclang-rt-<major>-dev), whose version the clang package depends on: the
+# installed one, or else the one the package lists offer.
+clang_runtime_package() {
+  local depends
+  depends=$(dpkg-query -W -f='${Depends}' clang 2>/dev/null || true)
+  [ -n "$depends" ] || depends=$(apt-cache depends clang 2>/dev/null || true)
+  [[ "$depends" =~ clang-([0-9]+) ]] || return 1
+  echo "libclang-rt-${BASH_REMATCH[1]}-dev"
 }
 
 # --- Which Mesa -----------------------------------------------------------------
 # On Debian 12 the software Vulkan driver (lavapipe) must come from
 # bookworm-backports: bookworm's own lacks a Vulkan feature the WebGPU library
 # requires. Backports Mesa replaces the system's GL/EGL/GBM/DRM libraries too.
+# Debian 13 (trixie) and later ship a recent enough Mesa of their own.
+releases_needing_backports_mesa=(bookworm)
 . "${TALLOWICK_OS_RELEASE:-/etc/os-release}"
 codename="${VERSION_CODENAME:-}"
+release_needs_backports_mesa() {
+  [[ " ${releases_needing_backports_mesa[*]} " == *" $codename "* ]]
+}
 mesa_is_recent() {
   local version
   version=$(dpkg-query -W -f='${Version}' mesa-vulkan-drivers 2>/dev/null || true)
@@ -92,31 +112,42 @@ may_keep_graphics_stack() {
 # Where Mesa comes from: "system" (the distribution's own, already recent
 # enough, or kept for this machine's GPU) or "backports".
 mesa_from=system
-if [ "$codename" = bookworm ] && ! mesa_is_recent && ! may_keep_graphics_stack; then
+if release_needs_backports_mesa && ! mesa_is_recent && ! may_keep_graphics_stack; then
   mesa_from=backports
 fi
 
 missing=()
 missing_lines=()
-for group in "${groups[@]}"; do
-  why=${group%%|*}
-  group_missing=()
-  for pkg in ${group#*|}; do
-    # Mesa from backports is installed in a step of its own.
-    [ "$pkg" = mesa-vulkan-drivers ] && [ "$mesa_from" = backports ] && continue
-    installed "$pkg" || group_missing+=("$pkg")
+# Set when the clang runtime's name can be known only from updated package lists.
+clang_runtime_unresolved=0
+scan_missing() {
+  local group why pkg group_missing
+  missing=()
+  missing_lines=()
+  clang_runtime_unresolved=0
+  for group in "${groups[@]}"; do
+    why=${group%%|*}
+    group_missing=()
+    for pkg in ${group#*|}; do
+      # Mesa from backports is installed in a step of its own.
+      [ "$pkg" = mesa-vulkan-drivers ] && [ "$mesa_from" = backports ] && continue
+      if [ "$pkg" = @clang-runtime ]; then
+        pkg=$(clang_runtime_package) || { clang_runtime_unresolved=1; continue; }
+      fi
+      installed "$pkg" || group_missing+=("$pkg")
+    done
+    if [ ${#group_missing[@]} -gt 0 ]; then
+      missing+=("${group_missing[@]}")
+      missing_lines+=("    for $why: ${group_missing[*]}")
+    fi
   done
-  if [ ${#group_missing[@]} -gt 0 ]; then
-    missing+=("${group_missing[@]}")
-    missing_lines+=("    for $why: ${group_missing[*]}")
+  # npm installs the pinned WebGPU library; some machines ship Node.js with npm bundled.
+  if ! command -v npm >/dev/null 2>&1; then
+    missing+=(nodejs npm)
+    missing_lines+=("    for fetching the WebGPU library (Dawn): nodejs npm")
   fi
-done
-# npm installs the pinned WebGPU library; some machines ship Node.js with npm bundled.
-if ! command -v npm >/dev/null 2>&1; then
-  missing+=(nodejs npm)
-  missing_lines+=("    for fetching the WebGPU library (Dawn): nodejs npm")
-fi
-
+}
+scan_missing
 # --- Dawn ----------------------------------------------------------------------
 dawn_version() {
   node -p "require('./$1').${2}" 2>/dev/null || true
@@ -129,8 +160,10 @@ dawn_installed() {
 }
 dawn_missing=0
 dawn_installed || dawn_missing=1
+# Each run that changes something appends to the log under a dated header:
+# what earlier runs logged stays.
 if [ ${#missing[@]} -gt 0 ] || [ "$mesa_from" = backports ] || [ "$dawn_missing" = 1 ]; then
-  : >"$log"
+  printf '\n##### %s: %s\n' "$(date '+%F %T %Z')" "$user_command" >>"$log"
 fi
 
 apt_updated=0
@@ -141,19 +174,20 @@ apt_update() {
   apt_updated=1
 }
 
+# fail_no_backports <what went wrong>: one sentence on what to do follows it.
 fail_no_backports() {
-  cat >&2 <<EOF
-FAILED: $1
-Add $codename-backports by hand from the Debian mirror this machine uses, for
-instance as /etc/apt/sources.list.d/tallowick-backports.list:
-    deb http://<your Debian mirror>/debian $codename-backports main
-then run this script again.
-EOF
+  echo "FAILED: $1" >&2
+  echo "Tallowick needs Mesa from $codename-backports (see README: The graphics stack on Debian 12): once an APT" \
+    "source of this machine carries $codename-backports, or the mirror answers again, run $user_command again." >&2
   exit 1
 }
 
+# The whole output is read before it is searched: a reader that stopped at the
+# first match would kill apt-cache mid-write, and the pipeline would fail.
 backports_available() {
-  apt-cache madison mesa-vulkan-drivers 2>/dev/null | grep -q "$codename-backports"
+  local versions
+  versions=$(apt-cache madison mesa-vulkan-drivers 2>/dev/null || true)
+  [[ "$versions" == *"$codename-backports"* ]]
 }
 
 # Makes $codename-backports available: derived from the machine's own Debian
@@ -175,12 +209,14 @@ ensure_backports_source() {
     backports_ready=1
     return 0
   fi
-  local problem="the mirror gave no $codename-backports package lists"
-  [ "$update_status" -eq 0 ] || problem="apt-get update failed"
+  local mirror="the configured $codename-backports source"
+  [ -z "$added_source" ] || mirror="the mirror $(apt_source_uri "$BACKPORTS_SOURCE_TEXT") (taken from $BACKPORTS_SOURCE_ORIGIN)"
+  local problem="$mirror offers no mesa-vulkan-drivers in $codename-backports"
+  [ "$update_status" -eq 0 ] || problem="apt-get update failed with $mirror"
   if [ -n "$added_source" ]; then
     "${SUDO[@]}" rm -f "$added_source"
     apt_get update >>"$log" 2>&1 || true
-    problem+=" with $codename-backports added (the source written to $added_source has been taken out again)"
+    problem+="; the source written to $added_source has been taken out again"
   fi
   fail_no_backports "$problem; apt-get's output is in $log."
 }
@@ -189,6 +225,16 @@ ensure_backports_source() {
 # before anything is installed.
 if [ "$mesa_from" = backports ]; then
   ensure_backports_source
+fi
+
+# On a machine that never had clang, its runtime's name needs the package lists.
+if [ "$clang_runtime_unresolved" = 1 ]; then
+  apt_update
+  scan_missing
+  if [ "$clang_runtime_unresolved" = 1 ]; then
+    echo "FAILED: the package lists name no default clang (package clang) to take the fuzzing runtime's version from; apt-get's output is in $log." >&2
+    exit 1
+  fi
 fi
 
 if [ ${#missing[@]} -gt 0 ]; then
@@ -200,7 +246,7 @@ fi
 
 # Only the program is to run, with a screen and a GPU: bookworm's own Vulkan
 # drivers (just installed, if they were missing) may drive it.
-if [ "$codename" = bookworm ] && [ "$mesa_from" = system ] && ! mesa_is_recent; then
+if release_needs_backports_mesa && [ "$mesa_from" = system ] && ! mesa_is_recent; then
   if driver=$(hardware_vulkan_driver); then
     step "Using this machine's Vulkan driver ($driver): the graphics stack stays as it is (see README: The graphics stack on Debian 12)"
   else

@@ -5,6 +5,8 @@
 # screenshot is left in tallowick-screenshot.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The command the user ran, named in what install-deps.sh says on failure.
+export TALLOWICK_COMMAND="${TALLOWICK_COMMAND:-scripts/run.sh}"
 . scripts/lib/steps.sh
 build_dir="${BUILD_DIR:-build}"
 TALLOWICK_DEPS_FOR=program scripts/build.sh tallowick close-window

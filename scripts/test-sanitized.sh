@@ -5,6 +5,8 @@
 # CTest's output is shown and kept in logs/test-sanitized.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The command the user ran, named in what install-deps.sh says on failure.
+export TALLOWICK_COMMAND="${TALLOWICK_COMMAND:-scripts/test-sanitized.sh}"
 . scripts/lib/steps.sh
 build_dir="${SANITIZE_BUILD_DIR:-build-sanitize}"
 log=$(log_path test-sanitized.log)

@@ -11,6 +11,8 @@
 # one failure. A failed stage is named, with the log to read, just above it.
 set -uo pipefail
 cd "$(dirname "$0")/.."
+# The command the user ran, named in what install-deps.sh says on failure.
+export TALLOWICK_COMMAND="${TALLOWICK_COMMAND:-scripts/test.sh}"
 . scripts/lib/steps.sh
 
 passed=0

@@ -27,6 +27,13 @@ GLFWkeyfun g_PrevUserCallbackKey = nullptr;
 GLFWcharfun g_PrevUserCallbackChar = nullptr;
 
 constexpr int KeysDownCount = IM_ARRAYSIZE(ImGuiIO::KeysDown);
+
+// Dear ImGui 1.87 renamed the key.
+#if IMGUI_VERSION_NUM >= 18700
+constexpr ImGuiKey KeypadEnterKey = ImGuiKey_KeypadEnter;
+#else
+constexpr ImGuiKey KeypadEnterKey = ImGuiKey_KeyPadEnter;
+#endif
 constexpr int MouseButtonCount = IM_ARRAYSIZE(ImGuiIO::MouseDown);
 
 // Dear ImGui asserts on a step that is not positive; GLFW's clock can repeat a
@@ -130,7 +137,7 @@ bool ImGui_ImplGlfw_Init(GLFWwindow* window, bool install_callbacks, GlfwClientA
     io.KeyMap[ImGuiKey_Space] = GLFW_KEY_SPACE;
     io.KeyMap[ImGuiKey_Enter] = GLFW_KEY_ENTER;
     io.KeyMap[ImGuiKey_Escape] = GLFW_KEY_ESCAPE;
-    io.KeyMap[ImGuiKey_KeyPadEnter] = GLFW_KEY_KP_ENTER;
+    io.KeyMap[KeypadEnterKey] = GLFW_KEY_KP_ENTER;
     io.KeyMap[ImGuiKey_A] = GLFW_KEY_A;
     io.KeyMap[ImGuiKey_C] = GLFW_KEY_C;
     io.KeyMap[ImGuiKey_V] = GLFW_KEY_V;

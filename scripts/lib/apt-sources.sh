@@ -123,3 +123,11 @@ derive_backports_source() {
   done < <(apt_source_files)
   return 1
 }
+
+# Prints the URI of a source written by apt_rewrite_source (either format).
+apt_source_uri() {
+  awk '
+    /^URIs:/ { print $2; exit }
+    $1 == "deb" { i = 2; if ($2 ~ /^\[/) { while ($(i++) !~ /\]$/) {} } print $i; exit }
+  ' <<<"$1"
+}

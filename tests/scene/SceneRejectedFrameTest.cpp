@@ -70,7 +70,7 @@ TEST_P(RejectedFrames, LeaveResidentMemoryFlat) {
     const long settled = residentBytes();
     constexpr int kFrames = 4000;
     renderFrames(kFrames);
-    const long grown = residentBytes() - settled;
+    [[maybe_unused]] const long grown = residentBytes() - settled;
     g_frameRecord.rejectPasses = false;
 #if !defined(__SANITIZE_ADDRESS__)
     // Beside what the allocators keep in reserve nothing may grow; a frame's

@@ -114,7 +114,11 @@ constexpr KeyOfUi kUiKeys[] = {
     {ImGuiKey_Space, XK_space},
     {ImGuiKey_Enter, XK_Return},
     {ImGuiKey_Escape, XK_Escape},
+#if IMGUI_VERSION_NUM >= 18700
+    {ImGuiKey_KeypadEnter, XK_KP_Enter},
+#else
     {ImGuiKey_KeyPadEnter, XK_KP_Enter},
+#endif
     {ImGuiKey_A, XK_a},
     {ImGuiKey_C, XK_c},
     {ImGuiKey_V, XK_v},
@@ -122,7 +126,10 @@ constexpr KeyOfUi kUiKeys[] = {
     {ImGuiKey_Y, XK_y},
     {ImGuiKey_Z, XK_z},
 };
+#if IMGUI_VERSION_NUM < 18700
+// Since 1.87 the keys are the whole keyboard; the legacy key map keeps these.
 static_assert(sizeof kUiKeys / sizeof kUiKeys[0] == ImGuiKey_COUNT, "every key of the UI");
+#endif
 
 bool uiKeyDown(ImGuiKey key) {
     return ImGui::IsKeyDown(ImGui::GetKeyIndex(key));
