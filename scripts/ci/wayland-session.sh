@@ -91,7 +91,7 @@ cp "$shot" wayland-screenshot.png
 echo "==> Weston's screenshot shows the picture (kept as wayland-screenshot.png)"
 
 # The click goes to the outer screen, on weston's window, away from the panel.
-windows=$(DISPLAY="$outer" xdotool search --maxdepth 1 --onlyvisible --name Weston)
+windows=$(DISPLAY="$outer" xdotool search --class "Weston Compositor")
 window=${windows%%$'\n'*}
 eval "$(DISPLAY="$outer" xdotool getwindowgeometry --shell "$window")"
 click_x=$((X + 960)) click_y=$((Y + 560))

@@ -29,8 +29,17 @@ in_root() {
     bash -c "cd /root/tallowick && $1"
 }
 
+# The pictures are kept with the logs, for a look when a check fails.
 check_screenshot() {
-  scripts/ci/check-picture.sh "$root/root/tallowick/tallowick-screenshot.png"
+  cp "$root/root/tallowick/tallowick-screenshot.png" "$log_dir/$release-screenshot.png" || return
+  scripts/ci/check-picture.sh "$log_dir/$release-screenshot.png"
+}
+
+wayland_session() {
+  local status=0
+  in_root scripts/ci/wayland-session.sh || status=$?
+  cp "$root/root/tallowick/wayland-screenshot.png" "$log_dir/$release-wayland-screenshot.png" 2>/dev/null
+  return "$status"
 }
 
 # The test command must close with its count and no failure.
@@ -46,5 +55,5 @@ stage "scripts/run.sh" in_root scripts/run.sh
 stage "screenshot" check_screenshot
 stage "tests" run_tests
 if [ "$TALLOWICK_CI_WAYLAND" = 1 ]; then
-  stage "wayland" in_root scripts/ci/wayland-session.sh
+  stage "wayland" wayland_session
 fi
