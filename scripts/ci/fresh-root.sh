@@ -83,8 +83,9 @@ root="$root_parent/root"
 stage "fresh root" make_root
 export TALLOWICK_CI_ROOT=$root TALLOWICK_CI_RELEASE=$release TALLOWICK_CI_WAYLAND=$wayland
 export TALLOWICK_CI_LOG_DIR=$log_dir
+# The clone's own copy runs: what is tried is what was committed.
 unshare --mount --pid --fork --kill-child --propagation private \
-  scripts/ci/lib/in-namespace.sh &
+  "$root/root/tallowick/scripts/ci/lib/in-namespace.sh" &
 namespace_pid=$!
 status=0
 wait "$namespace_pid" || status=$?
