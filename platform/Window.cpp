@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 NativeWindow g_nativeWindow;
@@ -20,10 +21,13 @@ void explainMissingXServer() {
         return;
     }
     const char* display = std::getenv("DISPLAY");
+    const std::string why = display != nullptr && *display != '\0'
+                                ? std::string("none answered on DISPLAY=") + display
+                                : std::string("DISPLAY is not set");
     std::fprintf(stderr,
-                 "Tallowick cannot run: it needs an X server, and none answered on DISPLAY=\"%s\" "
-                 "(in a Wayland session, XWayland provides one)\n",
-                 display != nullptr ? display : "");
+                 "Tallowick cannot run: it needs an X server, and %s (in a Wayland session, "
+                 "XWayland provides one)\n",
+                 why.c_str());
 }
 } // namespace
 

@@ -50,8 +50,8 @@ installed() {
 # installed one, or else the one the package lists offer.
 clang_runtime_package() {
   local depends
-  depends=$(dpkg-query -W -f='${Depends}' clang 2>/dev/null || true)
-  [ -n "$depends" ] || depends=$(apt-cache depends clang 2>/dev/null || true)
+  ! installed clang || depends=$(dpkg-query -W -f='${Depends}' clang 2>/dev/null || true)
+  [ -n "${depends:-}" ] || depends=$(apt-cache depends clang 2>/dev/null || true)
   [[ "$depends" =~ clang-([0-9]+) ]] || return 1
   echo "libclang-rt-${BASH_REMATCH[1]}-dev"
 }
@@ -148,6 +148,7 @@ scan_missing() {
   fi
 }
 scan_missing
+
 # --- Dawn ----------------------------------------------------------------------
 dawn_version() {
   node -p "require('./$1').${2}" 2>/dev/null || true
@@ -209,8 +210,13 @@ ensure_backports_source() {
     backports_ready=1
     return 0
   fi
-  local mirror="the configured $codename-backports source"
-  [ -z "$added_source" ] || mirror="the mirror $(apt_source_uri "$BACKPORTS_SOURCE_TEXT") (taken from $BACKPORTS_SOURCE_ORIGIN)"
+  local mirror
+  if [ -n "$added_source" ]; then
+    mirror="the mirror $(apt_source_uri "$BACKPORTS_SOURCE_TEXT") (taken from $BACKPORTS_SOURCE_ORIGIN)"
+  else
+    apt_suite_source "$codename-backports"
+    mirror="the mirror $(apt_source_uri "$SUITE_SOURCE_TEXT") (in $SUITE_SOURCE_FILE)"
+  fi
   local problem="$mirror offers no mesa-vulkan-drivers in $codename-backports"
   [ "$update_status" -eq 0 ] || problem="apt-get update failed with $mirror"
   if [ -n "$added_source" ]; then

@@ -95,9 +95,17 @@ apt_rewrite_source() {
 # Whether some enabled source already carries the suite (for instance
 # <codename>-backports, added by hand or by an earlier run).
 apt_suite_configured() {
+  apt_suite_source "$1"
+}
+
+# Sets SUITE_SOURCE_TEXT and SUITE_SOURCE_FILE to the first enabled source of
+# the suite and the file it is in; returns 1 when there is none.
+apt_suite_source() {
   local suite=$1 file
   while read -r file; do
-    [ -n "$(apt_rewrite_source "$file" "$suite" "$suite")" ] && return 0
+    SUITE_SOURCE_TEXT=$(apt_rewrite_source "$file" "$suite" "$suite")
+    SUITE_SOURCE_FILE=$file
+    [ -n "$SUITE_SOURCE_TEXT" ] && return 0
   done < <(apt_source_files)
   return 1
 }

@@ -252,13 +252,30 @@ TestDrawData::TestDrawData(ImVec2 displayPos, ImVec2 displaySize) {
 }
 
 ImDrawList& TestDrawData::addList(const ImDrawListSharedData* shared) {
-    lists_.push_back(std::make_unique<ImDrawList>(shared));
+    // Dear ImGui 1.90 takes the shared data as not const; it never changes it.
+    lists_.push_back(std::make_unique<ImDrawList>(const_cast<ImDrawListSharedData*>(shared)));
     pointers_.push_back(lists_.back().get());
     return *lists_.back();
 }
 
+namespace {
+// ImDrawData's list of lists is a plain array before Dear ImGui 1.89.8 and a
+// vector of its own since.
+[[maybe_unused]] void setCmdLists(ImDrawList**& cmdLists, std::vector<ImDrawList*>& lists) {
+    cmdLists = lists.empty() ? nullptr : lists.data();
+}
+
+[[maybe_unused]] void setCmdLists(ImVector<ImDrawList*>& cmdLists,
+                                  std::vector<ImDrawList*>& lists) {
+    cmdLists.resize(0);
+    for (ImDrawList* list : lists) {
+        cmdLists.push_back(list);
+    }
+}
+} // namespace
+
 ImDrawData* TestDrawData::get() {
-    data_.CmdLists = pointers_.empty() ? nullptr : pointers_.data();
+    setCmdLists(data_.CmdLists, pointers_);
     data_.CmdListsCount = static_cast<int>(pointers_.size());
     data_.TotalVtxCount = 0;
     data_.TotalIdxCount = 0;
