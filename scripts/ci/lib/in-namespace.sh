@@ -51,9 +51,12 @@ run_tests() {
   [[ "$closing" =~ ^[1-9][0-9]*\ passed,\ 0\ failed$ ]]
 }
 
-stage "scripts/run.sh" in_root scripts/run.sh
-stage "screenshot" check_screenshot
-stage "tests" run_tests
+# Every stage runs, so that one failure does not hide another.
+failures=0
+stage "scripts/run.sh" in_root scripts/run.sh || failures=$((failures + 1))
+stage "screenshot" check_screenshot || failures=$((failures + 1))
+stage "tests" run_tests || failures=$((failures + 1))
 if [ "$TALLOWICK_CI_WAYLAND" = 1 ]; then
-  stage "wayland" wayland_session
+  stage "wayland" wayland_session || failures=$((failures + 1))
 fi
+[ "$failures" -eq 0 ]
