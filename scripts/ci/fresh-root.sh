@@ -59,7 +59,8 @@ trap 'exit 143' TERM
 
 # Every command is checked: errexit does not hold inside a stage.
 make_root() {
-  local tarball cache=$(ci_cache_dir)
+  local tarball cache
+  cache=$(ci_cache_dir)
   tarball=$(ci_base_tarball "$release" /dev/stderr) || return
   mkdir -p "$cache/$release-apt/partial" "$cache/npm" "$root" || return
   tar -C "$root" -xf "$tarball" || return

@@ -22,9 +22,10 @@ mkdir -p "$root/root/.npm"
 mount --bind "$cache/npm" "$root/root/.npm"
 
 # in_root <command line>: as root in the clone, with the environment of a
-# fresh login rather than this machine's.
+# fresh login rather than this machine's; bounded, so that nothing hangs CI.
 in_root() {
-  chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
+  timeout --kill-after=60 "${TALLOWICK_CI_STAGE_LIMIT:-2700}" \
+    chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     bash -c "cd /root/tallowick && $1"
 }

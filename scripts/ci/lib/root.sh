@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Fresh Debian roots for CI: bootstrapped with debootstrap (minbase with git,
 # ca-certificates and sudo) from the mirror this machine uses, kept as a
 # tarball between runs, unpacked anew for every run. Sourced by
