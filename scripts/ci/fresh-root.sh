@@ -43,8 +43,10 @@ log_dir=$(cd "$log_dir" && pwd)
 root_parent=""
 namespace_pid=""
 cleanup() {
+  # unshare ignores SIGTERM while its child runs; killed, it takes every
+  # process of the namespace with it (--kill-child).
   if [ -n "$namespace_pid" ]; then
-    kill "$namespace_pid" 2>/dev/null || true
+    kill -KILL "$namespace_pid" 2>/dev/null || true
     wait "$namespace_pid" 2>/dev/null || true
   fi
   # The root's mounts live in its own mount namespace, gone with its last
