@@ -34,6 +34,7 @@ groups_for_program=(
 )
 groups_for_tests=(
   "the tests|xdotool spirv-tools libbenchmark-dev"
+  "the tests' OpenGL adapters (the WebGPU library opens libEGL.so)|libegl-dev"
   "the fuzz targets|clang @clang-runtime"
 )
 groups=("${groups_for_program[@]}")

@@ -11,6 +11,8 @@
 
 #include "imgui_impl_wgpu.h"
 
+#include "../support/DrawDataLists.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 #include <imgui.h>
 #include <webgpu.h>
@@ -244,7 +246,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fillList(in, *lists.back());
         pointers.push_back(lists.back().get());
     }
-    drawData.CmdLists = pointers.empty() ? nullptr : pointers.data();
+    setCmdLists(drawData.CmdLists, pointers);
     drawData.CmdListsCount = listCount;
     // The totals the UI library would fill in, or anything: the binding
     // counts for itself.

@@ -1,5 +1,7 @@
 #include "WgpuTestDevice.h"
 
+#include "../../support/DrawDataLists.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -257,22 +259,6 @@ ImDrawList& TestDrawData::addList(const ImDrawListSharedData* shared) {
     pointers_.push_back(lists_.back().get());
     return *lists_.back();
 }
-
-namespace {
-// ImDrawData's list of lists is a plain array before Dear ImGui 1.89.8 and a
-// vector of its own since.
-[[maybe_unused]] void setCmdLists(ImDrawList**& cmdLists, std::vector<ImDrawList*>& lists) {
-    cmdLists = lists.empty() ? nullptr : lists.data();
-}
-
-[[maybe_unused]] void setCmdLists(ImVector<ImDrawList*>& cmdLists,
-                                  std::vector<ImDrawList*>& lists) {
-    cmdLists.resize(0);
-    for (ImDrawList* list : lists) {
-        cmdLists.push_back(list);
-    }
-}
-} // namespace
 
 ImDrawData* TestDrawData::get() {
     setCmdLists(data_.CmdLists, pointers_);
