@@ -36,6 +36,14 @@ esac
 case "$release" in bookworm | trixie) ;; *) usage ;; esac
 [ "$(id -u)" -eq 0 ] || { echo "$0 needs root (debootstrap, chroot, mounts)" >&2; exit 2; }
 
+# What this machine needs to make and check the root.
+if ! command -v debootstrap >/dev/null 2>&1 || ! command -v convert >/dev/null 2>&1; then
+  echo "==> Installing debootstrap and imagemagick on this machine"
+  apt-get update -q >/dev/null &&
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap imagemagick >/dev/null ||
+    { echo "$0: could not install debootstrap and imagemagick" >&2; exit 2; }
+fi
+
 log_dir=${TALLOWICK_CI_LOG_DIR:-logs/ci}
 mkdir -p "$log_dir"
 log_dir=$(cd "$log_dir" && pwd)
