@@ -11,6 +11,10 @@ wine_setup() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     step "Making the wine prefix $WINEPREFIX (once; about 12 s)"
     run_logged "making the wine prefix" "$(log_path wine.log)" "$TALLOWICK_WINE" wineboot --init
+    # wineboot returns while the prefix is still being filled in; a program
+    # started before that ends gets no window (GLFW cannot make its helper
+    # window) or none for well over 20 s.
+    "$(dirname "$TALLOWICK_WINE")/wineserver" -w
   fi
 }
 
