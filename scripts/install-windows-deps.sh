@@ -19,12 +19,14 @@ apt_get() {
   "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -q -o Dpkg::Use-Pty=0 "$@"
 }
 log=$(log_path install-windows-deps.log)
-: >"$log"
+echo "=== $(date '+%F %T') ${TALLOWICK_COMMAND:-scripts/install-windows-deps.sh}" >>"$log"
 deps=$PWD/build-windows-deps
 mkdir -p "$deps"
 
 installed() {
-  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+  local status
+  status=$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ]
 }
 
 # --- Debian packages ------------------------------------------------------------
@@ -61,6 +63,15 @@ if [ -z "$(source_version glfw3)" ]; then
   apt_updated=1
 fi
 
+# The UI library's ready-made bindings and examples: the program has its own,
+# and these are never compiled, opened or read.
+remove_bundled_bindings() {
+  local folder
+  for folder in backends examples; do
+    rm -rf "${deps:?}/imgui/$folder"
+  done
+}
+
 # Unpacks a source package into build-windows-deps/<name> unless that version
 # is there already.
 fetch_source() {
@@ -78,9 +89,7 @@ fetch_source() {
     run_logged "apt-get source $name" "$log" apt-get source --download-only --only-source "$name=$version" &&
     run_logged "unpacking $name" "$log" dpkg-source -x ./*.dsc "$deps/$name")
   if [ "$name" = imgui ]; then
-    # The UI library's ready-made bindings and examples: the program has its
-    # own, and these are never compiled, opened or read.
-    rm -rf "$deps/imgui/backends" "$deps/imgui/examples"
+    remove_bundled_bindings
   fi
   rm -rf "$deps/download-$name" "$deps/$name"_*.orig.*
   echo "$version" >"$deps/$name.version"
@@ -89,7 +98,7 @@ step "Source packages for the Windows build"
 for name in $WINDOWS_SOURCE_PACKAGES; do
   fetch_source "$name"
 done
-rm -rf "$deps/imgui/backends" "$deps/imgui/examples"
+remove_bundled_bindings
 
 # --- Dawn for Windows -------------------------------------------------------------
 dawn="$deps/dawn"

@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/steps.sh
+export TALLOWICK_COMMAND="${TALLOWICK_COMMAND:-scripts/run-windows.sh}"
 . scripts/lib/windows-build.sh
 . scripts/lib/wine.sh
 build_windows_program

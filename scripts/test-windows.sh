@@ -12,6 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/steps.sh
+export TALLOWICK_COMMAND="${TALLOWICK_COMMAND:-scripts/test-windows.sh}"
 . scripts/lib/windows-build.sh
 . scripts/lib/wine.sh
 start=$SECONDS
