@@ -112,26 +112,36 @@ apt_suite_source() {
   return 1
 }
 
-# Derives the <codename>-backports source from the first source of the
-# release itself. Sets BACKPORTS_SOURCE_FILE (the file name to write, in
-# sources.list.d, in the format of the source it came from),
-# BACKPORTS_SOURCE_TEXT (its content) and BACKPORTS_SOURCE_ORIGIN (the file it
-# was derived from). Returns 1 when no source of the release is configured.
-derive_backports_source() {
-  local codename=$1 file text
+# Derives a source of <new suite> (of <type>: deb or deb-src) from the first
+# source of the release itself, to be written as sources.list.d/<stem>.list or
+# .sources, in the format of the source it came from. Sets DERIVED_SOURCE_FILE
+# (the file name), DERIVED_SOURCE_TEXT (its content) and DERIVED_SOURCE_ORIGIN
+# (the file it was derived from). Returns 1 when no source of the release is
+# configured.
+derive_source() {
+  local codename=$1 new_suite=$2 type=$3 stem=$4 file text
   while read -r file; do
-    text=$(apt_rewrite_source "$file" "$codename" "$codename-backports")
+    text=$(apt_rewrite_source "$file" "$codename" "$new_suite" "$type")
     if [ -n "$text" ]; then
       case "$file" in
-        *.sources) BACKPORTS_SOURCE_FILE=tallowick-backports.sources ;;
-        *) BACKPORTS_SOURCE_FILE=tallowick-backports.list ;;
+        *.sources) DERIVED_SOURCE_FILE=$stem.sources ;;
+        *) DERIVED_SOURCE_FILE=$stem.list ;;
       esac
-      BACKPORTS_SOURCE_TEXT=$text
-      BACKPORTS_SOURCE_ORIGIN=$file
+      DERIVED_SOURCE_TEXT=$text
+      DERIVED_SOURCE_ORIGIN=$file
       return 0
     fi
   done < <(apt_source_files)
   return 1
+}
+
+# The <codename>-backports source: sets BACKPORTS_SOURCE_FILE,
+# BACKPORTS_SOURCE_TEXT and BACKPORTS_SOURCE_ORIGIN as derive_source does.
+derive_backports_source() {
+  derive_source "$1" "$1-backports" deb tallowick-backports || return
+  BACKPORTS_SOURCE_FILE=$DERIVED_SOURCE_FILE
+  BACKPORTS_SOURCE_TEXT=$DERIVED_SOURCE_TEXT
+  BACKPORTS_SOURCE_ORIGIN=$DERIVED_SOURCE_ORIGIN
 }
 
 # Prints the URI of a source written by apt_rewrite_source (either format).
@@ -142,23 +152,12 @@ apt_source_uri() {
   ' <<<"$1"
 }
 
-# Derives a deb-src source for the release's own suite from its first source,
-# for apt-get source. Sets SOURCE_PACKAGES_FILE, SOURCE_PACKAGES_TEXT and
-# SOURCE_PACKAGES_ORIGIN as derive_backports_source does; returns 1 when no
-# source of the release is configured.
+# A deb-src source for the release's own suite, for apt-get source: sets
+# SOURCE_PACKAGES_FILE, SOURCE_PACKAGES_TEXT and SOURCE_PACKAGES_ORIGIN as
+# derive_source does.
 derive_source_packages_source() {
-  local codename=$1 file text
-  while read -r file; do
-    text=$(apt_rewrite_source "$file" "$codename" "$codename" deb-src)
-    if [ -n "$text" ]; then
-      case "$file" in
-        *.sources) SOURCE_PACKAGES_FILE=tallowick-sources.sources ;;
-        *) SOURCE_PACKAGES_FILE=tallowick-sources.list ;;
-      esac
-      SOURCE_PACKAGES_TEXT=$text
-      SOURCE_PACKAGES_ORIGIN=$file
-      return 0
-    fi
-  done < <(apt_source_files)
-  return 1
+  derive_source "$1" "$1" deb-src tallowick-sources || return
+  SOURCE_PACKAGES_FILE=$DERIVED_SOURCE_FILE
+  SOURCE_PACKAGES_TEXT=$DERIVED_SOURCE_TEXT
+  SOURCE_PACKAGES_ORIGIN=$DERIVED_SOURCE_ORIGIN
 }
