@@ -7,6 +7,13 @@ if(WIN32)
     return()
 endif()
 
+# The browser build takes them from the browser, Emscripten and what
+# scripts/lib/web-toolchain.sh fetched.
+if(EMSCRIPTEN)
+    include(DependenciesBrowser)
+    return()
+endif()
+
 # --- WebGPU (Dawn) -------------------------------------------------------------
 set(TALLOWICK_DAWN_DIR ${PROJECT_SOURCE_DIR}/node_modules/bun-webgpu-linux-x64)
 set(TALLOWICK_DAWN_LIBRARY ${TALLOWICK_DAWN_DIR}/libwebgpu_wrapper.so)

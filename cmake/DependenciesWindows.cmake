@@ -30,18 +30,5 @@ set_target_properties(glfw PROPERTIES
     INTERFACE_LINK_LIBRARIES "gdi32")
 
 # --- Dear ImGui: core sources only --------------------------------------------
-# The source package's bindings and examples were removed when it was unpacked;
-# only the four core sources are compiled, with the stb parts the library
-# carries (imstb_*.h).
-set(IMGUI_SOURCE_DIR ${TALLOWICK_WINDOWS_DEPS_DIR}/imgui)
-if(EXISTS ${IMGUI_SOURCE_DIR}/backends OR EXISTS ${IMGUI_SOURCE_DIR}/examples)
-    message(FATAL_ERROR "${IMGUI_SOURCE_DIR} holds backends/ or examples/: run scripts/install-windows-deps.sh")
-endif()
-add_library(imgui_core STATIC
-    ${IMGUI_SOURCE_DIR}/imgui.cpp
-    ${IMGUI_SOURCE_DIR}/imgui_draw.cpp
-    ${IMGUI_SOURCE_DIR}/imgui_tables.cpp
-    ${IMGUI_SOURCE_DIR}/imgui_widgets.cpp)
-target_include_directories(imgui_core SYSTEM PUBLIC ${IMGUI_SOURCE_DIR})
-# The library's own code: its warnings are not the program's to fix.
-target_compile_options(imgui_core PRIVATE -w)
+include(ImguiCoreSources)
+add_imgui_core_from_sources(${TALLOWICK_WINDOWS_DEPS_DIR}/imgui)

@@ -1,12 +1,12 @@
 #include "Device.h"
 
 #include "BackendPlatform.h"
+#include "Requests.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -80,10 +80,7 @@ WGPUAdapter requestAdapter(WGPUInstance instance, const WGPURequestAdapterOption
     wgpuInstanceRequestAdapter(instance, &options, callbackInfo);
     const auto deadline = std::chrono::steady_clock::now() + kAdapterAnswerTimeout;
     while (!request->answered && std::chrono::steady_clock::now() < deadline) {
-        wgpuInstanceProcessEvents(instance);
-        if (!request->answered) {
-            std::this_thread::yield();
-        }
+        awaitAnswers(instance);
     }
     if (!request->answered) {
         request->abandoned = true;
@@ -159,12 +156,6 @@ WGPUAdapter selectAdapter(int preferred, int fallback) {
         adapter = firstAdapterOf(fallback);
     }
     return adapter;
-}
-
-WGPUDevice createDeviceWithErrorPrinter(WGPUAdapter adapter) {
-    WGPUDeviceDescriptor descriptor{};
-    descriptor.uncapturedErrorCallbackInfo.callback = onDeviceError;
-    return wgpuAdapterCreateDevice(adapter, &descriptor);
 }
 
 void onDeviceError(WGPUDevice const*, WGPUErrorType, WGPUStringView message, void*, void*) {

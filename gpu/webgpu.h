@@ -102,6 +102,8 @@ typedef struct WGPUSurfaceConfiguration WGPUSurfaceConfiguration;
 typedef struct WGPUSurfaceDescriptor WGPUSurfaceDescriptor;
 typedef struct WGPUSurfaceSourceXlibWindow WGPUSurfaceSourceXlibWindow;
 typedef struct WGPUSurfaceSourceWindowsHWND WGPUSurfaceSourceWindowsHWND;
+typedef struct WGPUEmscriptenSurfaceSourceCanvasHTMLSelector
+    WGPUEmscriptenSurfaceSourceCanvasHTMLSelector;
 typedef struct WGPUSurfaceTexture WGPUSurfaceTexture;
 typedef struct WGPUTexelCopyBufferInfo WGPUTexelCopyBufferInfo;
 typedef struct WGPUTexelCopyBufferLayout WGPUTexelCopyBufferLayout;
@@ -157,6 +159,7 @@ typedef enum WGPUSType {
     WGPUSType_SurfaceSourceXlibWindow = 0x00000006,
     WGPUSType_SurfaceSourceWaylandSurface = 0x00000007,
     WGPUSType_SurfaceSourceXCBWindow = 0x00000009,
+    WGPUSType_EmscriptenSurfaceSourceCanvasHTMLSelector = 0x00040000,
     WGPUSType_Force32 = 0x7FFFFFFF
 } WGPUSType;
 
@@ -720,6 +723,12 @@ struct WGPUSurfaceSourceWindowsHWND {
     void* hwnd;
 };
 
+/* The browser build's surface: the canvas the selector names. */
+struct WGPUEmscriptenSurfaceSourceCanvasHTMLSelector {
+    WGPUChainedStruct chain;
+    WGPUStringView selector;
+};
+
 struct WGPUSurfaceCapabilities {
     WGPUChainedStruct* nextInChain;
     WGPUTextureUsage usages;
@@ -1100,7 +1109,10 @@ struct WGPURequestDeviceCallbackInfo {
     void* userdata2;
 };
 
-/* Layout checks (x86-64 Linux, LP64) */
+/* Layout checks (x86-64 Linux, LP64), where these records cross into the
+ * library's binary. The browser build (32-bit WebAssembly) hands them to no
+ * binary: its bridge reads them member by member. */
+#if UINTPTR_MAX == UINT64_MAX
 #ifdef __cplusplus
 #define WGPU_LAYOUT_ASSERT(cond, msg) static_assert(cond, msg)
 #define WGPU_LAYOUT_ALIGNOF(type) alignof(type)
@@ -2395,8 +2407,11 @@ WGPU_LAYOUT_ASSERT(sizeof(((WGPURequestDeviceCallbackInfo*)0)->userdata2) == 8,
                    "WGPURequestDeviceCallbackInfo.userdata2 size");
 #undef WGPU_LAYOUT_ASSERT
 #undef WGPU_LAYOUT_ALIGNOF
+#endif /* UINTPTR_MAX == UINT64_MAX */
 
-/* Functions */
+/* Functions (the browser's bridge, which declares the binding's own under
+ * the same names, takes the types alone) */
+#ifndef TALLOWICK_WEBGPU_TYPES_ONLY
 WGPUInstance wgpuCreateInstance(WGPUInstanceDescriptor const* descriptor);
 WGPUFuture wgpuInstanceRequestAdapter(WGPUInstance instance,
                                       WGPURequestAdapterOptions const* options,
@@ -2515,6 +2530,8 @@ void wgpuPipelineLayoutRelease(WGPUPipelineLayout pipelineLayout);
 void wgpuRenderPipelineRelease(WGPURenderPipeline renderPipeline);
 WGPUBindGroupLayout wgpuRenderPipelineGetBindGroupLayout(WGPURenderPipeline renderPipeline,
                                                          uint32_t groupIndex);
+
+#endif /* TALLOWICK_WEBGPU_TYPES_ONLY */
 
 #ifdef __cplusplus
 } /* extern "C" */

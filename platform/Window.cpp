@@ -72,19 +72,17 @@ void Window::show() {
     glfwShowWindow(glfwWindow);
 }
 
-void Window::run(FrameCallback frame) {
-    while (!glfwWindowShouldClose(glfwWindow)) {
-        glfwPollEvents();
-        if (g_resizeCallback != nullptr) {
-            int polledWidth = 0;
-            int polledHeight = 0;
-            glfwGetFramebufferSize(glfwWindow, &polledWidth, &polledHeight);
-            if (polledWidth != width && polledHeight != height) {
-                g_resizeCallback(polledWidth, polledHeight);
-            }
+void Window::runPass(FrameCallback frame) {
+    glfwPollEvents();
+    if (g_resizeCallback != nullptr) {
+        int polledWidth = 0;
+        int polledHeight = 0;
+        glfwGetFramebufferSize(glfwWindow, &polledWidth, &polledHeight);
+        if (polledWidth != width && polledHeight != height) {
+            g_resizeCallback(polledWidth, polledHeight);
         }
-        frame(0.0);
     }
+    frame(0.0);
 }
 
 void Window::destroy() {

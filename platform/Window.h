@@ -33,11 +33,15 @@ class Window {
     // Until the window should close: polls events, hands the resize callback
     // (when set) the framebuffer size GLFW gives now, and runs the frame. A
     // window that another client destroys counts as closed once the X server
-    // reports it gone.
+    // reports it gone. In the browser, which drives the frames, it does not
+    // return: the page runs until it is closed.
     void run(FrameCallback frame);
     void destroy();
 
   private:
+    // One pass of the event loop: events, the resize callback, the frame.
+    void runPass(FrameCallback frame);
+
     int width = 0;
     int height = 0;
     WGPUSurface swapChain = nullptr;

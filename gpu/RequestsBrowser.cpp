@@ -1,0 +1,41 @@
+#include "Requests.h"
+
+#include "Device.h"
+
+#include <emscripten/emscripten.h>
+
+namespace {
+struct DeviceRequest {
+    bool answered = false;
+    WGPUDevice device = nullptr;
+};
+
+void onDeviceAnswer(WGPURequestDeviceStatus status, WGPUDevice device, WGPUStringView,
+                    void* userdata1, void*) {
+    auto* request = static_cast<DeviceRequest*>(userdata1);
+    request->answered = true;
+    request->device = status == WGPURequestDeviceStatus_Success ? device : nullptr;
+}
+} // namespace
+
+// The browser answers only once the page's script has control again: the
+// program's stack waits, unwound, meanwhile (the build's ASYNCIFY).
+void awaitAnswers(WGPUInstance /*instance*/) {
+    emscripten_sleep(1);
+}
+
+// The browser settles every device request, with a device or without one.
+WGPUDevice createDeviceWithErrorPrinter(WGPUAdapter adapter) {
+    DeviceRequest request;
+    WGPUDeviceDescriptor descriptor{};
+    descriptor.uncapturedErrorCallbackInfo.callback = onDeviceError;
+    WGPURequestDeviceCallbackInfo callbackInfo{};
+    callbackInfo.mode = WGPUCallbackMode_AllowSpontaneous;
+    callbackInfo.callback = onDeviceAnswer;
+    callbackInfo.userdata1 = &request;
+    wgpuAdapterRequestDevice(adapter, &descriptor, callbackInfo);
+    while (!request.answered) {
+        awaitAnswers(gpuInstance());
+    }
+    return request.device;
+}

@@ -1,0 +1,23 @@
+#include "Window.h"
+
+#include <emscripten/emscripten.h>
+
+namespace {
+struct RunningWindow {
+    Window* window;
+    FrameCallback frame;
+};
+RunningWindow g_running{};
+} // namespace
+
+// A pass whenever the browser is about to show the page anew; control goes
+// back to the browser after each, which then shows the frame.
+void Window::run(FrameCallback frame) {
+    g_running = RunningWindow{this, frame};
+    emscripten_set_main_loop_arg(
+        [](void* running) {
+            auto* current = static_cast<RunningWindow*>(running);
+            current->window->runPass(current->frame);
+        },
+        &g_running, 0, true);
+}

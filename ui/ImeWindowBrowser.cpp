@@ -1,0 +1,6 @@
+#include "ImeWindow.h"
+
+// The browser places text input itself.
+void* imeWindowHandleOf(GLFWwindow* /*window*/) {
+    return nullptr;
+}
