@@ -10,6 +10,7 @@
 
 #include "imgui_impl_wgpu.h"
 
+#include "ShaderModules.h"
 #include "StringView.h"
 
 #include <imgui_internal.h> // ImHashData
@@ -17,9 +18,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-
-#include "ui_fragment_spirv.h"
-#include "ui_vertex_spirv.h"
 
 // Indices are uploaded and drawn as 16-bit (WGPUIndexFormat_Uint16); a UI
 // library built with 32-bit ImDrawIdx would have them read as garbage.
@@ -52,11 +50,6 @@ struct DeviceObjects {
     WGPUBindGroupLayout ImageBindGroupLayout = nullptr;
     ImGuiStorage ImageBindGroupCache;
     WGPUBindGroup FontImageBindGroup = nullptr;
-};
-
-struct ProgrammableStage {
-    WGPUShaderModule Module;
-    WGPUStringView EntryPoint;
 };
 
 WGPUDevice g_device = nullptr;
@@ -156,24 +149,6 @@ void WriteBuffer(WGPUBuffer buffer, const void* data, size_t size) {
     WGPUQueue queue = wgpuDeviceGetQueue(g_device);
     wgpuQueueWriteBuffer(queue, buffer, 0, data, size);
     wgpuQueueRelease(queue);
-}
-
-ProgrammableStage CreateShaderStage(const uint32_t* words, size_t word_count) {
-    WGPUShaderSourceSPIRV spirv_desc;
-    std::memset(&spirv_desc, 0, sizeof(spirv_desc));
-    spirv_desc.chain.sType = WGPUSType_ShaderSourceSPIRV;
-    spirv_desc.codeSize = static_cast<uint32_t>(word_count);
-    spirv_desc.code = words;
-
-    WGPUShaderModuleDescriptor shader_desc;
-    std::memset(&shader_desc, 0, sizeof(shader_desc));
-    shader_desc.nextInChain = &spirv_desc.chain;
-
-    ProgrammableStage stage;
-    std::memset(&stage, 0, sizeof(stage));
-    stage.Module = wgpuDeviceCreateShaderModule(g_device, &shader_desc);
-    stage.EntryPoint = stringView("main");
-    return stage;
 }
 
 WGPUBindGroup CreateImageBindGroup(WGPUBindGroupLayout layout, WGPUTextureView texture) {
@@ -390,6 +365,115 @@ uint32_t ScissorEdge(float value, uint32_t extent) {
     return static_cast<uint32_t>(value);
 }
 
+// Group 0: the projection for the vertex stage, the sampler for the fragment stage.
+WGPUBindGroupLayout CreateCommonBindGroupLayout() {
+    WGPUBindGroupLayoutEntry common_bg_layout_entries[2];
+    std::memset(common_bg_layout_entries, 0, sizeof(common_bg_layout_entries));
+    common_bg_layout_entries[0].binding = 0;
+    common_bg_layout_entries[0].visibility = WGPUShaderStage_Vertex;
+    common_bg_layout_entries[0].buffer.type = WGPUBufferBindingType_Uniform;
+    common_bg_layout_entries[1].binding = 1;
+    common_bg_layout_entries[1].visibility = WGPUShaderStage_Fragment;
+    common_bg_layout_entries[1].sampler.type = WGPUSamplerBindingType_Filtering;
+
+    WGPUBindGroupLayoutDescriptor common_bg_layout_desc;
+    std::memset(&common_bg_layout_desc, 0, sizeof(common_bg_layout_desc));
+    common_bg_layout_desc.entryCount = 2;
+    common_bg_layout_desc.entries = common_bg_layout_entries;
+    return wgpuDeviceCreateBindGroupLayout(g_device, &common_bg_layout_desc);
+}
+
+// Group 1: the texture a command draws with.
+WGPUBindGroupLayout CreateImageBindGroupLayout() {
+    WGPUBindGroupLayoutEntry image_bg_layout_entries[1];
+    std::memset(image_bg_layout_entries, 0, sizeof(image_bg_layout_entries));
+    image_bg_layout_entries[0].binding = 0;
+    image_bg_layout_entries[0].visibility = WGPUShaderStage_Fragment;
+    image_bg_layout_entries[0].texture.sampleType = WGPUTextureSampleType_Float;
+    image_bg_layout_entries[0].texture.viewDimension = WGPUTextureViewDimension_2D;
+
+    WGPUBindGroupLayoutDescriptor image_bg_layout_desc;
+    std::memset(&image_bg_layout_desc, 0, sizeof(image_bg_layout_desc));
+    image_bg_layout_desc.entryCount = 1;
+    image_bg_layout_desc.entries = image_bg_layout_entries;
+    return wgpuDeviceCreateBindGroupLayout(g_device, &image_bg_layout_desc);
+}
+
+// The pipeline drawing ImDrawVert triangles with the modules' entry points
+// "main", blended over the render target.
+WGPURenderPipeline CreatePipeline(WGPUBindGroupLayout common_bg_layout,
+                                  WGPUBindGroupLayout image_bg_layout,
+                                  WGPUShaderModule vertex_module,
+                                  WGPUShaderModule fragment_module) {
+    WGPUBindGroupLayout bg_layouts[2] = {common_bg_layout, image_bg_layout};
+    WGPUPipelineLayoutDescriptor layout_desc;
+    std::memset(&layout_desc, 0, sizeof(layout_desc));
+    layout_desc.bindGroupLayoutCount = 2;
+    layout_desc.bindGroupLayouts = bg_layouts;
+    WGPUPipelineLayout pipeline_layout = wgpuDeviceCreatePipelineLayout(g_device, &layout_desc);
+
+    WGPUVertexAttribute attribute_desc[3];
+    std::memset(attribute_desc, 0, sizeof(attribute_desc));
+    attribute_desc[0].format = WGPUVertexFormat_Float32x2;
+    attribute_desc[0].offset = offsetof(ImDrawVert, pos);
+    attribute_desc[0].shaderLocation = 0;
+    attribute_desc[1].format = WGPUVertexFormat_Float32x2;
+    attribute_desc[1].offset = offsetof(ImDrawVert, uv);
+    attribute_desc[1].shaderLocation = 1;
+    attribute_desc[2].format = WGPUVertexFormat_Unorm8x4;
+    attribute_desc[2].offset = offsetof(ImDrawVert, col);
+    attribute_desc[2].shaderLocation = 2;
+
+    WGPUVertexBufferLayout buffer_layouts[1];
+    std::memset(buffer_layouts, 0, sizeof(buffer_layouts));
+    buffer_layouts[0].arrayStride = sizeof(ImDrawVert);
+    buffer_layouts[0].stepMode = WGPUVertexStepMode_Vertex;
+    buffer_layouts[0].attributeCount = 3;
+    buffer_layouts[0].attributes = attribute_desc;
+
+    WGPUBlendState blend_state;
+    std::memset(&blend_state, 0, sizeof(blend_state));
+    blend_state.alpha.operation = WGPUBlendOperation_Add;
+    blend_state.alpha.srcFactor = WGPUBlendFactor_One;
+    blend_state.alpha.dstFactor = WGPUBlendFactor_OneMinusSrcAlpha;
+    blend_state.color.operation = WGPUBlendOperation_Add;
+    blend_state.color.srcFactor = WGPUBlendFactor_SrcAlpha;
+    blend_state.color.dstFactor = WGPUBlendFactor_OneMinusSrcAlpha;
+
+    WGPUColorTargetState color_state;
+    std::memset(&color_state, 0, sizeof(color_state));
+    color_state.format = g_renderTargetFormat;
+    color_state.blend = &blend_state;
+    color_state.writeMask = WGPUColorWriteMask_All;
+
+    WGPUFragmentState fragment_state;
+    std::memset(&fragment_state, 0, sizeof(fragment_state));
+    fragment_state.module = fragment_module;
+    fragment_state.entryPoint = stringView("main");
+    fragment_state.targetCount = 1;
+    fragment_state.targets = &color_state;
+
+    WGPURenderPipelineDescriptor graphics_pipeline_desc;
+    std::memset(&graphics_pipeline_desc, 0, sizeof(graphics_pipeline_desc));
+    graphics_pipeline_desc.layout = pipeline_layout;
+    graphics_pipeline_desc.vertex.module = vertex_module;
+    graphics_pipeline_desc.vertex.entryPoint = stringView("main");
+    graphics_pipeline_desc.vertex.bufferCount = 1;
+    graphics_pipeline_desc.vertex.buffers = buffer_layouts;
+    graphics_pipeline_desc.primitive.topology = WGPUPrimitiveTopology_TriangleList;
+    graphics_pipeline_desc.primitive.stripIndexFormat = WGPUIndexFormat_Undefined;
+    graphics_pipeline_desc.primitive.frontFace = WGPUFrontFace_CW;
+    graphics_pipeline_desc.primitive.cullMode = WGPUCullMode_None;
+    graphics_pipeline_desc.depthStencil = nullptr;
+    graphics_pipeline_desc.multisample.count = 1;
+    graphics_pipeline_desc.multisample.mask = UINT32_MAX;
+    graphics_pipeline_desc.multisample.alphaToCoverageEnabled = 0;
+    graphics_pipeline_desc.fragment = &fragment_state;
+    WGPURenderPipeline pipeline = wgpuDeviceCreateRenderPipeline(g_device, &graphics_pipeline_desc);
+    SafeRelease(pipeline_layout);
+    return pipeline;
+}
+
 } // namespace
 
 bool ImGui_ImplWGPU_Init(WGPUDevice device, int num_frames_in_flight, WGPUTextureFormat rt_format) {
@@ -449,107 +533,12 @@ bool ImGui_ImplWGPU_CreateDeviceObjects() {
     // Releases whatever an earlier creation left, also a partial one.
     ImGui_ImplWGPU_InvalidateDeviceObjects();
 
-    WGPUBindGroupLayoutEntry common_bg_layout_entries[2];
-    std::memset(common_bg_layout_entries, 0, sizeof(common_bg_layout_entries));
-    common_bg_layout_entries[0].binding = 0;
-    common_bg_layout_entries[0].visibility = WGPUShaderStage_Vertex;
-    common_bg_layout_entries[0].buffer.type = WGPUBufferBindingType_Uniform;
-    common_bg_layout_entries[1].binding = 1;
-    common_bg_layout_entries[1].visibility = WGPUShaderStage_Fragment;
-    common_bg_layout_entries[1].sampler.type = WGPUSamplerBindingType_Filtering;
-
-    WGPUBindGroupLayoutEntry image_bg_layout_entries[1];
-    std::memset(image_bg_layout_entries, 0, sizeof(image_bg_layout_entries));
-    image_bg_layout_entries[0].binding = 0;
-    image_bg_layout_entries[0].visibility = WGPUShaderStage_Fragment;
-    image_bg_layout_entries[0].texture.sampleType = WGPUTextureSampleType_Float;
-    image_bg_layout_entries[0].texture.viewDimension = WGPUTextureViewDimension_2D;
-
-    WGPUBindGroupLayoutDescriptor common_bg_layout_desc;
-    std::memset(&common_bg_layout_desc, 0, sizeof(common_bg_layout_desc));
-    common_bg_layout_desc.entryCount = 2;
-    common_bg_layout_desc.entries = common_bg_layout_entries;
-
-    WGPUBindGroupLayoutDescriptor image_bg_layout_desc;
-    std::memset(&image_bg_layout_desc, 0, sizeof(image_bg_layout_desc));
-    image_bg_layout_desc.entryCount = 1;
-    image_bg_layout_desc.entries = image_bg_layout_entries;
-
     WGPUBindGroupLayout bg_layouts[2];
-    bg_layouts[0] = wgpuDeviceCreateBindGroupLayout(g_device, &common_bg_layout_desc);
-    bg_layouts[1] = wgpuDeviceCreateBindGroupLayout(g_device, &image_bg_layout_desc);
-
-    WGPUPipelineLayoutDescriptor layout_desc;
-    std::memset(&layout_desc, 0, sizeof(layout_desc));
-    layout_desc.bindGroupLayoutCount = 2;
-    layout_desc.bindGroupLayouts = bg_layouts;
-    WGPUPipelineLayout pipeline_layout = wgpuDeviceCreatePipelineLayout(g_device, &layout_desc);
-
-    size_t vertex_word_count = 0;
-    size_t fragment_word_count = 0;
-    const uint32_t* vertex_words = ImGui_ImplWGPU_VertexProgram(&vertex_word_count);
-    const uint32_t* fragment_words = ImGui_ImplWGPU_FragmentProgram(&fragment_word_count);
-    ProgrammableStage vertex_shader_desc = CreateShaderStage(vertex_words, vertex_word_count);
-    ProgrammableStage pixel_shader_desc = CreateShaderStage(fragment_words, fragment_word_count);
-
-    WGPUVertexAttribute attribute_desc[3];
-    std::memset(attribute_desc, 0, sizeof(attribute_desc));
-    attribute_desc[0].format = WGPUVertexFormat_Float32x2;
-    attribute_desc[0].offset = offsetof(ImDrawVert, pos);
-    attribute_desc[0].shaderLocation = 0;
-    attribute_desc[1].format = WGPUVertexFormat_Float32x2;
-    attribute_desc[1].offset = offsetof(ImDrawVert, uv);
-    attribute_desc[1].shaderLocation = 1;
-    attribute_desc[2].format = WGPUVertexFormat_Unorm8x4;
-    attribute_desc[2].offset = offsetof(ImDrawVert, col);
-    attribute_desc[2].shaderLocation = 2;
-
-    WGPUVertexBufferLayout buffer_layouts[1];
-    std::memset(buffer_layouts, 0, sizeof(buffer_layouts));
-    buffer_layouts[0].arrayStride = sizeof(ImDrawVert);
-    buffer_layouts[0].stepMode = WGPUVertexStepMode_Vertex;
-    buffer_layouts[0].attributeCount = 3;
-    buffer_layouts[0].attributes = attribute_desc;
-
-    WGPUBlendState blend_state;
-    std::memset(&blend_state, 0, sizeof(blend_state));
-    blend_state.alpha.operation = WGPUBlendOperation_Add;
-    blend_state.alpha.srcFactor = WGPUBlendFactor_One;
-    blend_state.alpha.dstFactor = WGPUBlendFactor_OneMinusSrcAlpha;
-    blend_state.color.operation = WGPUBlendOperation_Add;
-    blend_state.color.srcFactor = WGPUBlendFactor_SrcAlpha;
-    blend_state.color.dstFactor = WGPUBlendFactor_OneMinusSrcAlpha;
-
-    WGPUColorTargetState color_state;
-    std::memset(&color_state, 0, sizeof(color_state));
-    color_state.format = g_renderTargetFormat;
-    color_state.blend = &blend_state;
-    color_state.writeMask = WGPUColorWriteMask_All;
-
-    WGPUFragmentState fragment_state;
-    std::memset(&fragment_state, 0, sizeof(fragment_state));
-    fragment_state.module = pixel_shader_desc.Module;
-    fragment_state.entryPoint = pixel_shader_desc.EntryPoint;
-    fragment_state.targetCount = 1;
-    fragment_state.targets = &color_state;
-
-    WGPURenderPipelineDescriptor graphics_pipeline_desc;
-    std::memset(&graphics_pipeline_desc, 0, sizeof(graphics_pipeline_desc));
-    graphics_pipeline_desc.layout = pipeline_layout;
-    graphics_pipeline_desc.vertex.module = vertex_shader_desc.Module;
-    graphics_pipeline_desc.vertex.entryPoint = vertex_shader_desc.EntryPoint;
-    graphics_pipeline_desc.vertex.bufferCount = 1;
-    graphics_pipeline_desc.vertex.buffers = buffer_layouts;
-    graphics_pipeline_desc.primitive.topology = WGPUPrimitiveTopology_TriangleList;
-    graphics_pipeline_desc.primitive.stripIndexFormat = WGPUIndexFormat_Undefined;
-    graphics_pipeline_desc.primitive.frontFace = WGPUFrontFace_CW;
-    graphics_pipeline_desc.primitive.cullMode = WGPUCullMode_None;
-    graphics_pipeline_desc.depthStencil = nullptr;
-    graphics_pipeline_desc.multisample.count = 1;
-    graphics_pipeline_desc.multisample.mask = UINT32_MAX;
-    graphics_pipeline_desc.multisample.alphaToCoverageEnabled = 0;
-    graphics_pipeline_desc.fragment = &fragment_state;
-    g_pipeline = wgpuDeviceCreateRenderPipeline(g_device, &graphics_pipeline_desc);
+    bg_layouts[0] = CreateCommonBindGroupLayout();
+    bg_layouts[1] = CreateImageBindGroupLayout();
+    WGPUShaderModule vertex_module = ImGui_ImplWGPU_CreateVertexModule(g_device);
+    WGPUShaderModule fragment_module = ImGui_ImplWGPU_CreateFragmentModule(g_device);
+    g_pipeline = CreatePipeline(bg_layouts[0], bg_layouts[1], vertex_module, fragment_module);
 
     CreateFontTexture();
     CreateUniformBuffer();
@@ -576,9 +565,8 @@ bool ImGui_ImplWGPU_CreateDeviceObjects() {
     g_resources.ImageBindGroupCache.SetVoidPtr(TextureKey(FontTextureId()),
                                                g_resources.FontImageBindGroup);
 
-    SafeRelease(vertex_shader_desc.Module);
-    SafeRelease(pixel_shader_desc.Module);
-    SafeRelease(pipeline_layout);
+    SafeRelease(vertex_module);
+    SafeRelease(fragment_module);
     SafeRelease(bg_layouts[0]);
     return true;
 }
@@ -733,14 +721,4 @@ void ImGui_ImplWGPU_RenderDrawData(ImDrawData* draw_data, WGPURenderPassEncoder 
         global_idx_offset += cmd_list->IdxBuffer.Size;
         global_vtx_offset += cmd_list->VtxBuffer.Size;
     }
-}
-
-const uint32_t* ImGui_ImplWGPU_VertexProgram(size_t* word_count) {
-    *word_count = sizeof(ui_vertex_spirv) / sizeof(ui_vertex_spirv[0]);
-    return ui_vertex_spirv;
-}
-
-const uint32_t* ImGui_ImplWGPU_FragmentProgram(size_t* word_count) {
-    *word_count = sizeof(ui_fragment_spirv) / sizeof(ui_fragment_spirv[0]);
-    return ui_fragment_spirv;
 }

@@ -27,7 +27,3 @@ IMGUI_IMPL_API void ImGui_ImplWGPU_RenderDrawData(ImDrawData* draw_data,
 
 IMGUI_IMPL_API bool ImGui_ImplWGPU_CreateDeviceObjects();
 IMGUI_IMPL_API void ImGui_ImplWGPU_InvalidateDeviceObjects();
-
-// The SPIR-V programs the pipeline is built from, for tests and diagnostics.
-IMGUI_IMPL_API const uint32_t* ImGui_ImplWGPU_VertexProgram(size_t* word_count);
-IMGUI_IMPL_API const uint32_t* ImGui_ImplWGPU_FragmentProgram(size_t* word_count);

@@ -41,3 +41,8 @@ struct ImGui_ImplWGPU_Diagnostics {
 };
 
 IMGUI_IMPL_API ImGui_ImplWGPU_Diagnostics ImGui_ImplWGPU_GetDiagnostics();
+
+// Builds the pipeline again from the given modules (the caller keeps them),
+// keeping every other device object.
+IMGUI_IMPL_API void ImGui_ImplWGPU_RebuildPipeline(WGPUShaderModule vertex_module,
+                                                   WGPUShaderModule fragment_module);

@@ -30,3 +30,12 @@ ImGui_ImplWGPU_Diagnostics ImGui_ImplWGPU_GetDiagnostics() {
         d.ImageBindGroupCache.push_back({entry.key, static_cast<WGPUBindGroup>(entry.val_p)});
     return d;
 }
+
+void ImGui_ImplWGPU_RebuildPipeline(WGPUShaderModule vertex_module,
+                                    WGPUShaderModule fragment_module) {
+    WGPUBindGroupLayout common_bg_layout = CreateCommonBindGroupLayout();
+    SafeRelease(g_pipeline);
+    g_pipeline = CreatePipeline(common_bg_layout, g_resources.ImageBindGroupLayout, vertex_module,
+                                fragment_module);
+    SafeRelease(common_bg_layout);
+}

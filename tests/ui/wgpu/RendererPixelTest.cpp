@@ -3,6 +3,9 @@
 // it, with the vertex colours, blending, scissors and the font atlas.
 
 #include "RendererFixture.h"
+#include "ShaderModule.h"
+#include "ui_fragment_wgsl.h"
+#include "ui_vertex_wgsl.h"
 
 #include <cfloat>
 #include <cmath>
@@ -318,4 +321,38 @@ TEST_F(Pixels, ImagesAreSampledBilinearAndRepeated) {
     EXPECT_EQ(sampler.lodMaxClamp, 0.0f);
     EXPECT_EQ(sampler.compare, WGPUCompareFunction_Undefined);
     EXPECT_EQ(sampler.addressModeW, WGPUAddressMode_Repeat);
+}
+
+// The WGSL programs (the browser's) draw what the SPIR-V ones draw: a gradient
+// of colours and alphas, a circle and text, over a colour that is not opaque.
+TEST_F(Pixels, WgslProgramsDrawTheSpirvProgramsPixels) {
+    initReady();
+    ImGui::NewFrame();
+    const ImVec2 size(96, 48);
+    TestDrawData data(ImVec2(0, 0), size);
+    ImDrawList& list = data.addList(ImGui::GetDrawListSharedData());
+    beginList(list, ImVec2(0, 0), size);
+    list.AddRectFilledMultiColor(ImVec2(1, 1), ImVec2(95, 30), IM_COL32(255, 0, 0, 255),
+                                 IM_COL32(0, 255, 0, 128), IM_COL32(0, 0, 255, 32),
+                                 IM_COL32(255, 255, 255, 200));
+    list.AddCircleFilled(ImVec2(80, 36), 11.0f, IM_COL32(40, 160, 220, 150));
+    list.AddText(ImVec2(2, 30), IM_COL32(255, 200, 0, 180), "Tallowick");
+    ImGui::EndFrame();
+    const WGPUColor clear = {0.4, 0.2, 0.8, 0.5};
+    renderAndRead(data.get(), 96, 48, clear);
+    const std::vector<uint8_t> spirv = pixels_;
+
+    WGPUShaderModule vertex = createWgslModule(gpu_->device(), ui_vertex_wgsl);
+    WGPUShaderModule fragment = createWgslModule(gpu_->device(), ui_fragment_wgsl);
+    ImGui_ImplWGPU_RebuildPipeline(vertex, fragment);
+    wgpuShaderModuleRelease(vertex);
+    wgpuShaderModuleRelease(fragment);
+    renderAndRead(data.get(), 96, 48, clear);
+
+    int drawn = 0; // pixels other than the corner's clear colour
+    for (size_t i = 0; i < spirv.size(); i += 4)
+        drawn += spirv[i] != spirv[0] || spirv[i + 1] != spirv[1] || spirv[i + 3] != spirv[3];
+    EXPECT_GT(drawn, 2000) << "too little drawn to compare";
+    for (size_t i = 0; i < spirv.size(); ++i)
+        ASSERT_LE(std::abs(pixels_[i] - spirv[i]), 1) << "byte " << i << " of pixel " << i / 4;
 }

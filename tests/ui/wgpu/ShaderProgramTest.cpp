@@ -2,7 +2,7 @@
 // SPIR-V validator, version 1.0, and with the interface the pipeline layout,
 // vertex layout and bind groups rely on, read from the words themselves.
 
-#include "imgui_impl_wgpu.h"
+#include "ShaderModules.h"
 
 #include <gtest/gtest.h>
 
