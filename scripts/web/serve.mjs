@@ -1,0 +1,67 @@
+// Serves the files of one folder over http on 127.0.0.1, for the browser
+// build's page. Run as `node scripts/web/serve.mjs <folder> [port]` it prints
+// the page's address on one line once it listens, then serves until stopped;
+// port 0 (the default) takes any free one. servePage does the same for a
+// script.
+import { createReadStream } from "node:fs";
+import { stat } from "node:fs/promises";
+import http from "node:http";
+import path from "node:path";
+import { pathToFileURL } from "node:url";
+
+const kTypes = {
+  ".html": "text/html; charset=utf-8",
+  ".js": "text/javascript; charset=utf-8",
+  ".wasm": "application/wasm",
+  ".png": "image/png",
+};
+
+// The file a request names, or null when it names nothing inside the folder.
+function fileFor(folder, url) {
+  let name;
+  try {
+    name = decodeURIComponent(new URL(url, "http://127.0.0.1").pathname);
+  } catch {
+    return null;
+  }
+  if (name.endsWith("/")) name += "index.html";
+  const file = path.resolve(folder, "." + name);
+  return file.startsWith(folder + path.sep) ? file : null;
+}
+
+async function answer(folder, request, response) {
+  const file = fileFor(folder, request.url);
+  const found = file && (await stat(file).catch(() => null));
+  if (request.method !== "GET" && request.method !== "HEAD") {
+    response.writeHead(405, { Allow: "GET, HEAD" }).end();
+  } else if (!found || !found.isFile()) {
+    response.writeHead(404, { "Content-Type": "text/plain" }).end("not found\n");
+  } else {
+    response.writeHead(200, {
+      "Content-Type": kTypes[path.extname(file)] ?? "application/octet-stream",
+      "Content-Length": found.size,
+      "Cache-Control": "no-cache",
+    });
+    if (request.method === "HEAD") response.end();
+    else createReadStream(file).pipe(response);
+  }
+}
+
+// Resolves to the listening server and the page's address.
+export function servePage(folder, port = 0) {
+  const root = path.resolve(folder);
+  const server = http.createServer((request, response) => {
+    answer(root, request, response).catch(() => response.destroy());
+  });
+  return new Promise((resolve, reject) => {
+    server.once("error", reject);
+    server.listen(port, "127.0.0.1", () => {
+      resolve({ server, url: `http://127.0.0.1:${server.address().port}/` });
+    });
+  });
+}
+
+if (import.meta.url === pathToFileURL(process.argv[1]).href) {
+  const { url } = await servePage(process.argv[2] ?? ".", Number(process.argv[3] ?? 0));
+  console.log(url);
+}

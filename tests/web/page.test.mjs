@@ -1,0 +1,178 @@
+// The browser build in a real browser: Debian's Chromium, headless, with
+// WebGPU on its software renderer. The page comes from TALLOWICK_WEB_PAGE
+// (default build-web/app), served on 127.0.0.1.
+import assert from "node:assert/strict";
+import path from "node:path";
+import { after, before, test } from "node:test";
+
+import {
+  kCanvasHeight,
+  kCanvasWidth,
+  launchChromium,
+  openPage,
+  readCanvas,
+  showsClearColour,
+  waitFor,
+  waitForFirstFrame,
+} from "../../scripts/web/chromium.mjs";
+import { servePage } from "../../scripts/web/serve.mjs";
+
+const kFolder = process.env.TALLOWICK_WEB_PAGE ?? path.join("build-web", "app");
+
+// Where the panel's fields are on the canvas, with the UI library's default
+// style and font.
+const kSpeedSlider = [170, 97];
+const kVertex1Red = [100, 142];
+// A point on the triangle, away from the panel.
+const kAwayFromPanel = [900, 420];
+
+let served;
+let browser;
+
+before(async () => {
+  served = await servePage(kFolder);
+  browser = await launchChromium();
+});
+
+after(async () => {
+  await browser?.close();
+  served?.server.close();
+});
+
+async function startedPage(lines = []) {
+  const page = await openPage(browser, served.url, lines);
+  await waitForFirstFrame(page);
+  return page;
+}
+
+async function canvasOrigin(page) {
+  const box = await page.locator("#canvas").boundingBox();
+  return [box.x, box.y];
+}
+
+async function clickCanvas(page, [x, y], options = {}) {
+  const [left, top] = await canvasOrigin(page);
+  await page.mouse.click(left + x, top + y, options);
+}
+
+// The browser delivers input as it comes, and the UI reads which keys are
+// held once a frame: a key pressed and let go between two frames is not seen
+// held. A person holds a key for longer than a frame; the tests wait for one.
+async function nextFrame(page) {
+  await page.evaluate(
+    () => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+}
+
+async function holding(page, key, action) {
+  await page.keyboard.down(key);
+  await nextFrame(page);
+  await action();
+  await nextFrame(page);
+  await page.keyboard.up(key);
+  await nextFrame(page);
+}
+
+// Ctrl+click a field of the panel, type a value into it and apply it.
+async function typeIntoField(page, field, value) {
+  await holding(page, "Control", () => clickCanvas(page, field));
+  await holding(page, "Control", () => page.keyboard.press("A"));
+  await page.keyboard.type(value);
+  await holding(page, "Enter", async () => {});
+}
+
+// The angle of the blue apex about the canvas's centre, in degrees.
+async function apexAngle(page) {
+  const { blueCentre } = await readCanvas(page);
+  assert.ok(blueCentre, "the blue apex shows");
+  const [x, y] = blueCentre;
+  return (Math.atan2(y - kCanvasHeight / 2, x - kCanvasWidth / 2) * 180) / Math.PI;
+}
+
+// The direction the triangle turns on the screen (+1 or -1), once it has
+// turned by a few degrees.
+async function turning(page) {
+  const from = await apexAngle(page);
+  return waitFor("the triangle to turn", async () => {
+    const turned = ((await apexAngle(page)) - from + 540) % 360 - 180;
+    return Math.abs(turned) >= 4 ? Math.sign(turned) : undefined;
+  });
+}
+
+async function linesShown(page) {
+  return (await page.locator("#output").textContent()).split("\n").filter(Boolean);
+}
+
+test("the page shows the clear colour, the three vertex colours and the panel", async () => {
+  const page = await startedPage();
+  assert.equal(await page.title(), "Tallowick");
+  const picture = await readCanvas(page, [[4, 4], [kCanvasWidth - 4, kCanvasHeight - 4]]);
+  assert.ok(showsClearColour(picture), `clear colour: ${picture.colours[0]}`);
+  for (const colour of ["red", "green", "blue"]) {
+    assert.ok(picture[colour] > 2000, `${colour} pixels: ${picture[colour]}`);
+  }
+  assert.ok(picture.dark > 20000, `the panel's dark pixels: ${picture.dark}`);
+  await page.close();
+});
+
+test("a click and a key are echoed exactly, on the console and under the canvas", async () => {
+  const lines = [];
+  const page = await startedPage(lines);
+  await clickCanvas(page, kAwayFromPanel);
+  await clickCanvas(page, [1000, 600], { button: "right" });
+  await clickCanvas(page, [1001, 601], { button: "middle" });
+  await page.keyboard.press("A");
+  const expected = [
+    "button:0 action:1 x:900 y:420",
+    "button:0 action:0 x:900 y:420",
+    "button:1 action:1 x:1000 y:600",
+    "button:1 action:0 x:1000 y:600",
+    "button:2 action:1 x:1001 y:601",
+    "button:2 action:0 x:1001 y:601",
+    "key:65 action:1",
+    "key:65 action:0",
+  ];
+  await waitFor("the echo", async () => (lines.length >= expected.length ? true : undefined));
+  assert.deepEqual(lines, expected);
+  assert.deepEqual(await linesShown(page), expected);
+  await page.close();
+});
+
+test("a left press reverses the turning", async () => {
+  const page = await startedPage();
+  await typeIntoField(page, kSpeedSlider, "20");
+  const before = await turning(page);
+  await clickCanvas(page, kAwayFromPanel);
+  assert.equal(await turning(page), -before);
+  await clickCanvas(page, kAwayFromPanel, { button: "right" });
+  assert.equal(await turning(page), -before, "only the left button reverses");
+  await page.close();
+});
+
+test("an edit in the panel changes the triangle's colour", async () => {
+  const page = await startedPage();
+  assert.ok((await readCanvas(page)).red > 2000);
+  await typeIntoField(page, kVertex1Red, "0");
+  await waitFor("the first vertex to lose its red", async () =>
+    (await readCanvas(page)).red < 50 ? true : undefined);
+  await page.close();
+});
+
+test("without WebGPU the page says so, and what to do", async () => {
+  const withoutFlags = await launchChromium({ webgpu: false });
+  try {
+    for (const hideWebGpu of [false, true]) {
+      const page = await withoutFlags.newPage();
+      if (hideWebGpu) {
+        await page.addInitScript(() => delete Navigator.prototype.gpu);
+      }
+      await page.goto(served.url);
+      const problem = page.locator("#problem");
+      await problem.waitFor({ state: "visible", timeout: 60000 });
+      assert.match(await problem.textContent(), /WebGPU/);
+      assert.equal(await page.locator("#canvas").isVisible(), false);
+      await page.close();
+    }
+  } finally {
+    await withoutFlags.close();
+  }
+});
