@@ -184,7 +184,7 @@ web_prepare_toolchain() {
 }
 
 # web_build <build folder>: configures and builds the page with Emscripten's
-# CMake toolchain; the page is left in <build folder>/app.
+# CMake toolchain; the page is left in <build folder>/page.
 web_build() {
   local build_dir=$1 log
   log=$(log_path "$(basename "$build_dir").log")
@@ -193,4 +193,24 @@ web_build() {
   run_logged "configuring $build_dir/ with Emscripten's CMake" "$log" web_run \
     emcmake cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DTALLOWICK_WARNINGS_AS_ERRORS=ON
   run_logged "building $build_dir/" "$log" web_run cmake --build "$build_dir" -j "$(nproc)" --target tallowick
+}
+
+# What drives the page: Node.js with npm, Debian's Chromium, and the pinned
+# Playwright (scripts/web/package-lock.json), which never downloads a browser.
+web_prepare_browser() {
+  local log missing=()
+  log=$(web_log)
+  command -v node >/dev/null 2>&1 || missing+=(nodejs)
+  command -v npm >/dev/null 2>&1 || missing+=(npm)
+  [ -x "${TALLOWICK_CHROMIUM:-/usr/bin/chromium}" ] || missing+=(chromium)
+  if [ ${#missing[@]} -gt 0 ]; then
+    step "Installing what drives the page from Debian: ${missing[*]}"
+    run_logged "apt-get update" "$log" web_apt_get update
+    run_logged "installing ${missing[*]}" "$log" web_apt_get install --no-install-recommends "${missing[@]}"
+  fi
+  local installed=scripts/web/node_modules/.package-lock.json
+  if [ ! -f "$installed" ] || [ scripts/web/package-lock.json -nt "$installed" ]; then
+    step "Installing Playwright (npm playwright-core, as pinned in scripts/web/package-lock.json)"
+    run_logged "npm ci in scripts/web" "$log" npm ci --prefix scripts/web --no-audit --no-fund --ignore-scripts
+  fi
 }

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tallowick for the browser into
+# build-web/page/ (index.html, tallowick.js, tallowick.wasm) and serves that
+# folder on 127.0.0.1, printing its address. With a screen it serves until
+# stopped (Ctrl+C); without one it opens the page in headless Chromium, leaves
+# tallowick-web-screenshot.png and stops. TALLOWICK_WEB_PORT sets the port
+# (default 8080). The tools' output goes to logs/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export TALLOWICK_COMMAND="${TALLOWICK_COMMAND:-scripts/run-web.sh}"
+. scripts/lib/steps.sh
+. scripts/lib/web-toolchain.sh
+
+web_prepare_toolchain
+web_prepare_browser
+build_dir=${BUILD_DIR:-build-web}
+web_build "$build_dir"
+page="$build_dir/page"
+
+if [ -n "${DISPLAY:-}" ] && command -v xdpyinfo >/dev/null 2>&1 && xdpyinfo >/dev/null 2>&1; then
+  step "Serving $page/; open the address below in a browser with WebGPU, and stop with Ctrl+C"
+  exec node scripts/web/serve.mjs "$page" "${TALLOWICK_WEB_PORT:-8080}"
+fi
+
+address_file=$(mktemp)
+node scripts/web/serve.mjs "$page" "${TALLOWICK_WEB_PORT:-8080}" >"$address_file" &
+server=$!
+trap 'kill "$server" 2>/dev/null || true; rm -f "$address_file"' EXIT
+for _ in $(seq 1 300); do
+  [ -s "$address_file" ] && break
+  kill -0 "$server" 2>/dev/null || { echo "FAILED: the page could not be served (is the port in use?)" >&2; exit 1; }
+  sleep 0.1
+done
+address=$(head -n 1 "$address_file")
+echo "Serving $page/ at $address"
+screenshot="$PWD/tallowick-web-screenshot.png"
+step "No screen: opening $address in headless Chromium for a screenshot"
+node scripts/web/screenshot.mjs "$address" "$screenshot"
+echo "Screenshot: $screenshot"
