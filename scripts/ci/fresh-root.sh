@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# fresh-root.sh <release> [--wayland]: tries the README's two commands as a new
+# fresh-root.sh <release> [--wayland] [--web]: tries the README's two commands as a new
 # user of Debian <release> (bookworm, trixie) would, as root, in a fresh root
 # made with debootstrap (minbase with git, ca-certificates and sudo) from the
 # mirror this machine uses: scripts/run.sh, its screenshot checked for the
 # clear colour and the triangle, then TALLOWICK_TEST_QUICK=1 scripts/test.sh,
 # which must end "<N> passed, 0 failed". With --wayland the program then runs
-# once in a Wayland session (scripts/ci/wayland-session.sh).
+# once in a Wayland session (scripts/ci/wayland-session.sh); with --web the
+# browser build's tests run too (scripts/test-web.sh, on the release's own
+# Emscripten).
 #
 # The root holds a clean clone of the repository's committed HEAD and nothing
 # of the project's dependencies; the only thing taken from this machine is its
@@ -22,17 +24,21 @@ cd "$(dirname "$0")/../.."
 . scripts/ci/lib/root.sh
 
 usage() {
-  echo "usage: $0 bookworm|trixie [--wayland]" >&2
+  echo "usage: $0 bookworm|trixie [--wayland] [--web]" >&2
   exit 2
 }
 [ $# -ge 1 ] || usage
 release=$1
+shift
 wayland=0
-case "${2:-}" in
-  --wayland) wayland=1 ;;
-  "") ;;
-  *) usage ;;
-esac
+web=0
+for option in "$@"; do
+  case "$option" in
+    --wayland) wayland=1 ;;
+    --web) web=1 ;;
+    *) usage ;;
+  esac
+done
 case "$release" in bookworm | trixie) ;; *) usage ;; esac
 [ "$(id -u)" -eq 0 ] || { echo "$0 needs root (debootstrap, chroot, mounts)" >&2; exit 2; }
 
@@ -93,6 +99,7 @@ root_parent=$(mktemp -d /var/tmp/tallowick-ci-root.XXXXXX)
 root="$root_parent/root"
 stage "fresh root" make_root
 export TALLOWICK_CI_ROOT=$root TALLOWICK_CI_RELEASE=$release TALLOWICK_CI_WAYLAND=$wayland
+export TALLOWICK_CI_WEB=$web
 export TALLOWICK_CI_LOG_DIR=$log_dir
 # The clone's own copy runs: what is tried is what was committed.
 unshare --mount --pid --fork --kill-child --propagation private \

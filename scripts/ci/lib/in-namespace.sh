@@ -43,13 +43,21 @@ wayland_session() {
   return "$status"
 }
 
-# The test command must close with its count and no failure.
-run_tests() {
-  local closing
-  in_root "TALLOWICK_TEST_QUICK=1 scripts/test.sh" || return
-  closing=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$log_dir/$release-tests.log" | tail -n 1)
+# A test command must close with its count and no failure.
+run_counted_tests() {
+  local command=$1 stage_log=$2 closing
+  in_root "$command" || return
+  closing=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$log_dir/$release-$stage_log.log" | tail -n 1)
   echo "closing line: $closing"
   [[ "$closing" =~ ^[1-9][0-9]*\ passed,\ 0\ failed$ ]]
+}
+
+run_tests() {
+  run_counted_tests "TALLOWICK_TEST_QUICK=1 scripts/test.sh" tests
+}
+
+run_web_tests() {
+  run_counted_tests scripts/test-web.sh web-tests
 }
 
 # Every stage runs, so that one failure does not hide another.
@@ -59,5 +67,8 @@ stage "screenshot" check_screenshot || failures=$((failures + 1))
 stage "tests" run_tests || failures=$((failures + 1))
 if [ "$TALLOWICK_CI_WAYLAND" = 1 ]; then
   stage "wayland" wayland_session || failures=$((failures + 1))
+fi
+if [ "$TALLOWICK_CI_WEB" = 1 ]; then
+  stage "web tests" run_web_tests || failures=$((failures + 1))
 fi
 [ "$failures" -eq 0 ]
