@@ -112,8 +112,8 @@ web_run() {
   "${WEB_SUDO[@]}" unshare --mount --fork --propagation private bash -c '
     root=$1 checkout=$2 user=$3 home=$4; shift 4
     mount -t proc proc "$root/proc" && mount --bind /dev "$root/dev" &&
-      mkdir -p "$root$checkout" "$root/tmp" && mount --bind "$checkout" "$root$checkout" &&
       mount -t tmpfs -o mode=1777 tmpfs "$root/tmp" &&
+      mkdir -p "$root$checkout" && mount --bind "$checkout" "$root$checkout" &&
       chroot --userspec="$user" "$root" /usr/bin/env -i HOME="$home" LANG=C.UTF-8 \
         PATH=/usr/local/bin:/usr/bin:/bin bash -c "cd \"\$0\" && \"\$@\"" "$checkout" "$@"
   ' _ "$web_root" "$PWD" "$(id -u):$(id -g)" /tmp "$@"
