@@ -93,6 +93,7 @@ web_prepare_root() {
     run_logged "apt-get update in the Debian 13 root" "$log" web_in_root_as_root apt-get -q update
     run_logged "installing ${web_packages[*]} in the Debian 13 root" "$log" \
       web_in_root_as_root apt-get -y -q -o Dpkg::Use-Pty=0 install --no-install-recommends "${web_packages[@]}"
+    web_in_root_as_root apt-get clean
   fi
 }
 
