@@ -7,13 +7,16 @@
 #include <cstddef>
 #include <cstdint>
 
-// A shader module made from WGSL source text (null-terminated).
-inline WGPUShaderModule createWgslModule(WGPUDevice device, const char* source) {
+// A shader module made from WGSL source text (null-terminated), with an
+// optional label.
+inline WGPUShaderModule createWgslModule(WGPUDevice device, const char* source,
+                                         const char* label = nullptr) {
     WGPUShaderSourceWGSL wgsl{};
     wgsl.chain.sType = WGPUSType_ShaderSourceWGSL;
     wgsl.code = stringView(source);
     WGPUShaderModuleDescriptor desc{};
     desc.nextInChain = &wgsl.chain;
+    desc.label = stringView(label);
     return wgpuDeviceCreateShaderModule(device, &desc);
 }
 

@@ -2,6 +2,7 @@
 
 #include "imgui_impl_wgpu.h"
 
+#include "ShaderModule.h"
 #include "Shaders.h"
 #include "StringView.h"
 #include "Surface.h"
@@ -85,13 +86,7 @@ WGPUBuffer Scene::createBuffer(const void* data, uint64_t size, WGPUBufferUsage 
 }
 
 WGPUShaderModule Scene::createShader(const char* source, const char* label) {
-    WGPUShaderSourceWGSL wgsl{};
-    wgsl.chain.sType = WGPUSType_ShaderSourceWGSL;
-    wgsl.code = stringView(source);
-    WGPUShaderModuleDescriptor desc{};
-    desc.nextInChain = &wgsl.chain;
-    desc.label = stringView(label);
-    return wgpuDeviceCreateShaderModule(device, &desc);
+    return createWgslModule(device, source, label);
 }
 
 void Scene::createPipelineAndBuffers() {
