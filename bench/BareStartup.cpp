@@ -1,6 +1,7 @@
 #include "BareStartup.h"
 
 #include "BareFrame.h"
+#include "GlfwStart.h"
 #include "StartupPhases.h"
 
 #define GLFW_INCLUDE_NONE
@@ -38,7 +39,7 @@ int runBareStartup(bool markPhases) {
         }
     };
     mark("process start to main (loading, linking)");
-    if (!glfwInit()) {
+    if (!startGlfw()) {
         return 1;
     }
     glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);

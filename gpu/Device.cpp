@@ -1,6 +1,7 @@
 #include "Device.h"
 
 #include "BackendPlatform.h"
+#include "StandardStreams.h"
 
 #include <chrono>
 #include <cstdio>
@@ -174,5 +175,5 @@ void onDeviceError(WGPUDevice const*, WGPUErrorType, WGPUStringView message, voi
         std::fwrite(message.data, 1, length, stdout);
     }
     std::fputc('\n', stdout);
-    std::fflush(stdout);
+    flushEchoLine();
 }

@@ -1,5 +1,7 @@
 #include "imgui_impl_glfw.h"
 
+#include "GlfwStart.h"
+
 #include "X11Driver.h"
 
 #include <imgui_internal.h>
@@ -119,7 +121,7 @@ class PlatformBinding : public ::testing::Test {
         g_appButtons.clear();
         g_glfwErrors = 0;
         glfwSetErrorCallback([](int, const char*) { ++g_glfwErrors; });
-        ASSERT_TRUE(glfwInit());
+        ASSERT_TRUE(startGlfw());
         glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
         window = glfwCreateWindow(640, 480, "binding", nullptr, nullptr);
         glfwShowWindow(window);
@@ -220,7 +222,7 @@ TEST_F(PlatformBinding, InitialisingAgainAfterTheWindowOrGlfwWentServesTheNewWin
     EXPECT_EQ(glfwSetKeyCallback(window, otherWindowKey), appKey);
 
     glfwTerminate();
-    ASSERT_TRUE(glfwInit());
+    ASSERT_TRUE(startGlfw());
     window = glfwCreateWindow(640, 480, "binding", nullptr, nullptr);
     glfwShowWindow(window);
     glfwSetKeyCallback(window, otherWindowKey);
