@@ -3,8 +3,10 @@
 #include "SurfaceTesting.h"
 #include "Window.h"
 
+#include "NativeHandle.h"
 #include "PrivateXServer.h"
 #include "Process.h"
+#include "X11Driver.h"
 
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
@@ -175,6 +177,21 @@ TEST(ProgramStartUp, WithoutAVulkanDriverExitsOneSayingWhyOnStandardError) {
     EXPECT_TRUE(errors.size() >= reason.size() &&
                 errors.compare(errors.size() - reason.size(), reason.size(), reason) == 0)
         << errors;
+}
+
+// Another client may destroy the window before its surface is made: that
+// ends the program as a window closed later does, without a word of its own
+// (the WebGPU library's may stand on standard error).
+TEST(ProgramStartUp, AWindowDestroyedBeforeItsSurfaceCountsAsClosed) {
+    Window window;
+    void* native = window.create();
+    ASSERT_NE(native, nullptr);
+    X11Driver().destroyWindow(nativeWindowOf(window.getGlfwWindow()).window);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(window.createDevice(native, kBackendVulkan), nullptr);
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(errors.find("Tallowick"), std::string::npos) << errors;
+    EXPECT_TRUE(window.closedBeforeShown());
 }
 
 namespace {
