@@ -2,7 +2,6 @@
 
 #include "BareFrame.h"
 #include "GlfwStart.h"
-#include "StartupPhases.h"
 
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
@@ -32,13 +31,7 @@ WGPUTextureFormat unormFormat(const WGPUSurfaceCapabilities& capabilities) {
 }
 } // namespace
 
-int runBareStartup(bool markPhases) {
-    auto mark = [markPhases](const char* phase) {
-        if (markPhases) {
-            markStartupPhase(phase);
-        }
-    };
-    mark("process start to main (loading, linking)");
+int runBareStartup() {
     if (!startGlfw()) {
         return 1;
     }
@@ -47,10 +40,8 @@ int runBareStartup(bool markPhases) {
     if (window == nullptr) {
         return 1;
     }
-    mark("GLFW and its window");
 
     WGPUInstance instance = wgpuCreateInstance(nullptr);
-    mark("WebGPU instance");
     WGPURequestAdapterOptions options{};
     options.backendType = WGPUBackendType_Vulkan;
     WGPUAdapter adapter = nullptr;
@@ -68,13 +59,11 @@ int runBareStartup(bool markPhases) {
         std::fprintf(stderr, "no Vulkan adapter\n");
         return 1;
     }
-    mark("adapter");
     WGPUDeviceDescriptor deviceDesc{};
     WGPUDevice device = wgpuAdapterCreateDevice(adapter, &deviceDesc);
     if (device == nullptr) {
         return 1;
     }
-    mark("device");
 
     WGPUSurfaceSourceXlibWindow source{};
     source.chain.sType = WGPUSType_SurfaceSourceXlibWindow;
@@ -88,7 +77,6 @@ int runBareStartup(bool markPhases) {
         wgpuSurfaceGetCapabilities(surface, adapter, &capabilities) != WGPUStatus_Success) {
         return 1;
     }
-    mark("surface: capabilities");
     WGPUSurfaceConfiguration configuration{};
     configuration.device = device;
     configuration.format = unormFormat(capabilities);
@@ -99,14 +87,11 @@ int runBareStartup(bool markPhases) {
     wgpuSurfaceConfigure(surface, &configuration);
     wgpuSurfaceCapabilitiesFreeMembers(capabilities);
     wgpuAdapterRelease(adapter);
-    mark("surface configured");
 
     {
         BareFrame frame(device, configuration.format);
-        mark("pipeline");
         glfwPollEvents();
         frame.render(surface);
-        mark("first frame: recording, presentation");
         while (!glfwWindowShouldClose(window)) {
             glfwPollEvents();
             frame.render(surface);
