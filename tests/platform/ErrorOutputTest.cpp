@@ -19,10 +19,7 @@ TEST(GlfwErrors, NoDisplayPrintsTheReasonAndExitsZero) {
     EXPECT_EQ(program.output().rfind("GLFW [", 0), 0u) << program.output();
     EXPECT_NE(program.output().find("]: X11: "), std::string::npos) << program.output();
     EXPECT_EQ(program.output().find('\n'), std::string::npos) << program.output();
-    EXPECT_EQ(program.errorOutput().rfind("Tallowick cannot run: it needs an X server, and "
-                                          "DISPLAY is not set",
-                                          0),
-              0u)
+    EXPECT_EQ(program.errorOutput().rfind("Tallowick cannot run: it needs an X server", 0), 0u)
         << program.errorOutput();
     ChildProcess emptyDisplay({TALLOWICK_BINARY}, {{{"DISPLAY", ""}}, {}}, {{}, true});
     EXPECT_EQ(emptyDisplay.wait(20000), 0);

@@ -267,17 +267,14 @@ void X11Driver::queueAsFromServer(void* connection, unsigned long window,
         wire.u.u.sequenceNumber = static_cast<CARD16>(X_DPY_GET_LAST_REQUEST_READ(display));
         if (queued.type == QueuedEvent::FocusLost) {
             wire.u.u.type = FocusOut;
-            wire.u.u.detail = NotifyNonlinear;
             wire.u.focus.window = static_cast<CARD32>(window);
             wire.u.focus.mode = NotifyNormal;
         } else {
             wire.u.u.type = queued.type == QueuedEvent::ButtonDown ? ButtonPress : ButtonRelease;
             wire.u.u.detail = static_cast<BYTE>(queued.xButton);
-            wire.u.keyButtonPointer.root = static_cast<CARD32>(DefaultRootWindow(display));
             wire.u.keyButtonPointer.event = static_cast<CARD32>(window);
             wire.u.keyButtonPointer.eventX = static_cast<INT16>(queued.x);
             wire.u.keyButtonPointer.eventY = static_cast<INT16>(queued.y);
-            wire.u.keyButtonPointer.sameScreen = xTrue;
         }
         _XEnq(display, &wire);
     }

@@ -63,9 +63,8 @@ class X11Driver {
 
     void sync();
 
-    // Queues events for a window on a connection of this process, as its X
-    // server would send them all at once: button presses and releases at
-    // positions in the window, and the window losing the focus.
+    // Queues events for a window on a connection of this process as if its X
+    // server had sent them all at once.
     struct QueuedEvent {
         enum Type { ButtonDown, ButtonUp, FocusLost } type;
         unsigned int xButton;

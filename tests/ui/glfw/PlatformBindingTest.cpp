@@ -212,8 +212,7 @@ TEST_F(PlatformBinding, InitialisingAgainAfterTheWindowOrGlfwWentServesTheNewWin
     settle();
     EXPECT_EQ(g_otherWindowKeys, 2) << "the new window's own callback";
     EXPECT_TRUE(g_appKeysSeenByUi.empty()) << "the first window's callback";
-    // Once more, with the new window (often at the old one's address) left
-    // without the binding's callbacks: the shutdown leaves the window's own.
+    // A new window, often at the old one's address, keeps its own callbacks.
     glfwDestroyWindow(window);
     window = glfwCreateWindow(640, 480, "binding", nullptr, nullptr);
     glfwSetKeyCallback(window, appKey);
