@@ -11,7 +11,8 @@ struct GLFWwindow;
 // top-left pixel is never reported.
 
 // Notes from now on the position of every button event that GLFW will report
-// for the window, and forgets any noted for a window before.
+// for the window, and forgets any noted for a window before. Button events of
+// a number GLFW has no button for are left out before GLFW sees them.
 void noteButtonPositions(GLFWwindow* window);
 
 // The position noted with the button event GLFW reports now (its button and

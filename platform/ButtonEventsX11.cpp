@@ -15,8 +15,7 @@ namespace {
 // below the queue's head. A report that finds a noted event there of another
 // button or action, or none, has no X event of its own behind it: a release
 // GLFW makes up for each held button when the window loses the focus. An
-// event GLFW drops (X button 0, which only another client can send) is passed
-// over once a later one is handled.
+// event noted but never reported is passed over once a later one is handled.
 struct ButtonEvent {
     unsigned long serial;
     int button;
@@ -49,11 +48,15 @@ int glfwButtonOf(unsigned int xButton) {
     }
 }
 
-// GLFW reports every button event of its window except the wheel's (X buttons
-// 4 to 7) and those outside its range of buttons.
-bool glfwReports(const XButtonEvent& event, int button) {
-    const bool wheel = event.button >= Button4 && event.button <= 7;
-    return event.window == g_window && !wheel && button >= 0 && button <= GLFW_MOUSE_BUTTON_LAST;
+bool isWheel(const XButtonEvent& event) {
+    return event.button >= Button4 && event.button <= 7;
+}
+
+// X button 0 (which only another client can send) and those past GLFW's last
+// button: GLFW 3.3 drops them, and GLFW 3.4 stops the program on them.
+bool outsideGlfwButtons(const XButtonEvent& event) {
+    const int button = glfwButtonOf(event.button);
+    return !isWheel(event) && (button < 0 || button > GLFW_MOUSE_BUTTON_LAST);
 }
 
 // The number of the next event GLFW will take off Xlib's queue.
@@ -80,33 +83,35 @@ void forgetHandledBefore(unsigned long next) {
 
 // Runs while Xlib converts the event, before it numbers and queues it.
 void note(Display* display, const XButtonEvent& event, int action) {
-    const int button = glfwButtonOf(event.button);
-    if (display != g_display || !glfwReports(event, button)) {
+    // GLFW reports every other button event of its window.
+    if (display != g_display || event.window != g_window || isWheel(event)) {
         return;
     }
     forgetHandledBefore(nextToHandle(display));
     if (g_count == kButtonPositionsKept) {
         return;
     }
-    g_events[(g_first + g_count) % kButtonPositionsKept] = {display->next_event_serial_num, button,
-                                                            action, event.x, event.y};
+    g_events[(g_first + g_count) % kButtonPositionsKept] = {
+        display->next_event_serial_num, glfwButtonOf(event.button), action, event.x, event.y};
     ++g_count;
 }
 
-Bool notePress(Display* display, XEvent* event, xEvent* wire) {
-    const Bool converted = g_previousPress(display, event, wire);
-    if (converted) {
-        note(display, event->xbutton, GLFW_PRESS);
+// Converts an event as Xlib would and notes it, or leaves it out of the queue
+// when GLFW must not see it.
+Bool convert(WireToEvent previous, Display* display, XEvent* event, xEvent* wire, int action) {
+    if (!previous(display, event, wire) || outsideGlfwButtons(event->xbutton)) {
+        return False;
     }
-    return converted;
+    note(display, event->xbutton, action);
+    return True;
+}
+
+Bool notePress(Display* display, XEvent* event, xEvent* wire) {
+    return convert(g_previousPress, display, event, wire, GLFW_PRESS);
 }
 
 Bool noteRelease(Display* display, XEvent* event, xEvent* wire) {
-    const Bool converted = g_previousRelease(display, event, wire);
-    if (converted) {
-        note(display, event->xbutton, GLFW_RELEASE);
-    }
-    return converted;
+    return convert(g_previousRelease, display, event, wire, GLFW_RELEASE);
 }
 
 int forgetClosedDisplay(Display* display, XExtCodes* /*codes*/) {
