@@ -4,6 +4,11 @@
 // closed at start is opened on the null device, a reader of standard output
 // that goes away makes an echo fail (it is dropped, the program runs on)
 // rather than end the program, and standard output is buffered so that each
-// echoed line, flushed as it ends, reaches a pipe when it happens. False when
+// echoed line reaches a pipe when it happens (with flushEchoLine). False when
 // the null device cannot be opened.
 bool prepareStandardStreams();
+
+// Called after each line the program writes on standard output (an echoed
+// event, a GLFW error, a device error): where the C runtime cannot buffer by
+// line, the line goes out now.
+void flushEchoLine();

@@ -31,3 +31,6 @@ bool prepareStandardStreams() {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     return true;
 }
+
+// Standard output is line-buffered: each line goes out as it ends.
+void flushEchoLine() {}

@@ -18,8 +18,8 @@ bool openOnNullDeviceIfClosed(FILE* stream, const char* mode) {
 } // namespace
 
 // Windows raises no signal for a pipe whose reader has gone: the write fails.
-// Its C runtime takes line buffering for full buffering, so the echo flushes
-// each line itself. Lines end in "\n" alone, as on Linux, not in the C
+// Its C runtime takes line buffering for full buffering, so each line is
+// flushed as it ends (flushEchoLine). Lines end in "\n" alone, as on Linux, not in the C
 // runtime's "\r\n".
 bool prepareStandardStreams() {
     if (!openOnNullDeviceIfClosed(stdin, "r") || !openOnNullDeviceIfClosed(stdout, "w") ||
@@ -30,4 +30,8 @@ bool prepareStandardStreams() {
     _setmode(_fileno(stderr), _O_BINARY);
     std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
     return true;
+}
+
+void flushEchoLine() {
+    std::fflush(stdout);
 }

@@ -39,7 +39,7 @@ int main(int /*argc*/, char** /*argv*/) {
     GLFWwindow* glfwWindow = g_window->getGlfwWindow();
     WGPUDevice device = g_window->createDevice(nativeWindow, kBackendAny);
     if (device == nullptr) {
-        return 1;
+        return g_window->closedBeforeShown() ? 0 : 1;
     }
     WGPUSurface swapChain = g_window->createSwapChain(device);
     WGPUQueue queue = wgpuDeviceGetQueue(device);

@@ -1,7 +1,7 @@
 #include "BareStartup.h"
 
 #include "BareFrame.h"
-#include "StartupPhases.h"
+#include "GlfwStart.h"
 
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
@@ -31,14 +31,8 @@ WGPUTextureFormat unormFormat(const WGPUSurfaceCapabilities& capabilities) {
 }
 } // namespace
 
-int runBareStartup(bool markPhases) {
-    auto mark = [markPhases](const char* phase) {
-        if (markPhases) {
-            markStartupPhase(phase);
-        }
-    };
-    mark("process start to main (loading, linking)");
-    if (!glfwInit()) {
+int runBareStartup() {
+    if (!startGlfw()) {
         return 1;
     }
     glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
@@ -46,10 +40,8 @@ int runBareStartup(bool markPhases) {
     if (window == nullptr) {
         return 1;
     }
-    mark("GLFW and its window");
 
     WGPUInstance instance = wgpuCreateInstance(nullptr);
-    mark("WebGPU instance");
     WGPURequestAdapterOptions options{};
     options.backendType = WGPUBackendType_Vulkan;
     WGPUAdapter adapter = nullptr;
@@ -67,13 +59,11 @@ int runBareStartup(bool markPhases) {
         std::fprintf(stderr, "no Vulkan adapter\n");
         return 1;
     }
-    mark("adapter");
     WGPUDeviceDescriptor deviceDesc{};
     WGPUDevice device = wgpuAdapterCreateDevice(adapter, &deviceDesc);
     if (device == nullptr) {
         return 1;
     }
-    mark("device");
 
     WGPUSurfaceSourceXlibWindow source{};
     source.chain.sType = WGPUSType_SurfaceSourceXlibWindow;
@@ -87,7 +77,6 @@ int runBareStartup(bool markPhases) {
         wgpuSurfaceGetCapabilities(surface, adapter, &capabilities) != WGPUStatus_Success) {
         return 1;
     }
-    mark("surface: capabilities");
     WGPUSurfaceConfiguration configuration{};
     configuration.device = device;
     configuration.format = unormFormat(capabilities);
@@ -98,14 +87,11 @@ int runBareStartup(bool markPhases) {
     wgpuSurfaceConfigure(surface, &configuration);
     wgpuSurfaceCapabilitiesFreeMembers(capabilities);
     wgpuAdapterRelease(adapter);
-    mark("surface configured");
 
     {
         BareFrame frame(device, configuration.format);
-        mark("pipeline");
         glfwPollEvents();
         frame.render(surface);
-        mark("first frame: recording, presentation");
         while (!glfwWindowShouldClose(window)) {
             glfwPollEvents();
             frame.render(surface);

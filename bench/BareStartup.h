@@ -3,5 +3,4 @@
 // The bare start-up: a GLFW window of the program's size, a WebGPU device on
 // the Vulkan back end, its surface, and the bare frame drawn until the window
 // is closed, with nothing else before the first frame. Returns the exit code.
-// With markPhases, the end of each step is marked as markStartupPhase does.
-int runBareStartup(bool markPhases = false);
+int runBareStartup();

@@ -184,7 +184,7 @@ int runStartupBench(const StartupOptions& options) {
 }
 
 namespace {
-// One start-up taken apart: each phase the process marked, in its order, with
+// One start-up taken apart: each phase the probe marked, in its order, with
 // the seconds since the end of the one before (the first since the launch),
 // then the wait until the screen showed the frame.
 using Phases = std::vector<std::pair<std::string, double>>;
@@ -295,8 +295,10 @@ int runStartupPhasesBench(const StartupOptions& options) {
         std::fprintf(stderr, "no X display\n");
         return 1;
     }
-    const std::vector<std::string> program = {options.self, "--program-startup-phases"};
-    const std::vector<std::string> bare = {options.self, "--bare-startup-phases"};
+    // Both start-ups run as they are, the probe preloaded into each.
+    setenv("LD_PRELOAD", TALLOWICK_STARTUP_PROBE, 1);
+    const std::vector<std::string> program = {options.program};
+    const std::vector<std::string> bare = {options.self, "--bare-startup"};
     PhaseTable programTable;
     PhaseTable bareTable;
     Phases phases;
@@ -316,6 +318,7 @@ int runStartupPhasesBench(const StartupOptions& options) {
         programTable.print("program" + runs);
         printXCosts(display);
     }
+    unsetenv("LD_PRELOAD");
     XCloseDisplay(display);
     return ok ? 0 : 1;
 }

@@ -14,5 +14,6 @@ int runStartupBench(const StartupOptions& options);
 
 // The same two start-ups taken apart: where each one's time goes, phase by
 // phase (medians over the runs), and what an X round trip and an X connection
-// cost on this server.
+// cost on this server. The phases end at GLFW and WebGPU calls that the
+// start-up probe (StartupProbe.cpp), preloaded into both, stands in front of.
 int runStartupPhasesBench(const StartupOptions& options);

@@ -4,10 +4,9 @@
 //   tallowick_bench frames --backend vulkan|null [--blocks N] [--block-frames N]
 //   tallowick_bench memory [--frames N] [--bare]
 //   tallowick_bench startup [--runs N] [--program PATH]
-//   tallowick_bench startup-phases [--runs N]
+//   tallowick_bench startup-phases [--runs N] [--program PATH]
 //   tallowick_bench profile [--seconds N]
 //   tallowick_bench --bare-startup
-//   tallowick_bench --bare-startup-phases | --program-startup-phases
 //   tallowick_bench loop --backend vulkan|null [--frames N] [--bare | --hide-panel]
 //       (frames of one kind and nothing else, for profilers)
 //
@@ -16,7 +15,6 @@
 #include "FrameBench.h"
 #include "ProfileBench.h"
 #include "StartupBench.h"
-#include "StartupPhases.h"
 
 #include "Device.h"
 
@@ -33,7 +31,7 @@ int usage() {
                          "[--block-frames N]\n"
                          "       tallowick_bench memory [--frames N] [--bare]\n"
                          "       tallowick_bench startup [--runs N] [--program PATH]\n"
-                         "       tallowick_bench startup-phases [--runs N]\n"
+                         "       tallowick_bench startup-phases [--runs N] [--program PATH]\n"
                          "       tallowick_bench profile [--seconds N]\n"
                          "       tallowick_bench --bare-startup\n"
                          "       tallowick_bench loop --backend vulkan|null [--frames N] [--bare | "
@@ -69,12 +67,6 @@ int main(int argc, char** argv) {
     const std::string mode = argv[1];
     if (mode == "--bare-startup" && argc == 2) {
         return runBareStartup();
-    }
-    if (mode == "--bare-startup-phases" && argc == 2) {
-        return runBareStartup(true);
-    }
-    if (mode == "--program-startup-phases" && argc == 2) {
-        return runProgramStartupPhases();
     }
 
     FrameOptions frames;
@@ -131,7 +123,7 @@ int main(int argc, char** argv) {
             ok = positive(value, startup.runs);
         } else if (option == "--seconds" && mode == "profile") {
             ok = positive(value, profile.seconds);
-        } else if (option == "--program" && mode == "startup") {
+        } else if (option == "--program" && (mode == "startup" || mode == "startup-phases")) {
             startup.program = value;
         } else {
             ok = false;

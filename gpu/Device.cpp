@@ -2,6 +2,7 @@
 
 #include "BackendPlatform.h"
 #include "Requests.h"
+#include "StandardStreams.h"
 
 #include <chrono>
 #include <cstdio>
@@ -165,5 +166,5 @@ void onDeviceError(WGPUDevice const*, WGPUErrorType, WGPUStringView message, voi
         std::fwrite(message.data, 1, length, stdout);
     }
     std::fputc('\n', stdout);
-    std::fflush(stdout);
+    flushEchoLine();
 }

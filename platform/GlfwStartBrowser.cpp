@@ -5,7 +5,7 @@
 
 // The browser's GLFW never reports the page's focus: its window counts as
 // focused from the start, so that the UI follows the pointer over the canvas.
-bool startGlfwOnX11() {
+bool startGlfw() {
     if (glfwInit() != GLFW_TRUE) {
         return false;
     }

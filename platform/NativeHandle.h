@@ -9,10 +9,6 @@ struct GLFWwindow;
 // the platform code because the X11 headers define a type named Window.
 NativeWindow nativeWindowOf(GLFWwindow* window);
 
-// Whether the X server named by DISPLAY accepts a connection (on Windows,
-// which has none to miss, always true).
-bool xServerAnswers();
-
 // The depth of the window's visual, the pixel layout its pictures must have
 // (on Windows the bits per pixel of its screen); 0 when it cannot be read.
 int windowDepthOf(GLFWwindow* window);

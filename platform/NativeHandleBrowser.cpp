@@ -5,10 +5,6 @@ NativeWindow nativeWindowOf(GLFWwindow* /*window*/) {
     return NativeWindow{};
 }
 
-bool xServerAnswers() {
-    return true;
-}
-
 // A canvas holds 8-bit red, green, blue and alpha.
 int windowDepthOf(GLFWwindow* /*window*/) {
     return 32;

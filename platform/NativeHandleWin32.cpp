@@ -14,10 +14,6 @@ NativeWindow nativeWindowOf(GLFWwindow* window) {
     return native;
 }
 
-bool xServerAnswers() {
-    return true;
-}
-
 // The bits per pixel of the screen the window is on.
 int windowDepthOf(GLFWwindow* window) {
     HWND handle = window != nullptr ? glfwGetWin32Window(window) : nullptr;

@@ -12,15 +12,6 @@ NativeWindow nativeWindowOf(GLFWwindow* window) {
     return native;
 }
 
-bool xServerAnswers() {
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        return false;
-    }
-    XCloseDisplay(display);
-    return true;
-}
-
 int windowDepthOf(GLFWwindow* window) {
     XWindowAttributes attributes{};
     if (window == nullptr ||

@@ -3,43 +3,26 @@
 #include "CallbackSlots.h"
 #include "GlfwStart.h"
 #include "NativeHandle.h"
+#include "StandardStreams.h"
 
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <string>
 
 namespace {
 NativeWindow g_nativeWindow;
-
-// GLFW's own reason is on standard output already; this line says what the
-// user can do about it.
-void explainMissingXServer() {
-    if (xServerAnswers()) {
-        return;
-    }
-    const char* display = std::getenv("DISPLAY");
-    const std::string why = display != nullptr && *display != '\0'
-                                ? std::string("none answered on DISPLAY=") + display
-                                : std::string("DISPLAY is not set");
-    std::fprintf(stderr,
-                 "Tallowick cannot run: it needs an X server, and %s (in a Wayland session, "
-                 "XWayland provides one)\n",
-                 why.c_str());
-}
 } // namespace
 
 void onGlfwError(int code, const char* description) {
     std::printf("GLFW [%d]: %s", code, description);
-    std::fflush(stdout);
+    flushEchoLine();
 }
 
 void* Window::create() {
     glfwSetErrorCallback(onGlfwError);
-    if (!startGlfwOnX11()) {
-        explainMissingXServer();
+    if (!startGlfw()) {
+        explainStartFailure();
         return nullptr;
     }
     glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);

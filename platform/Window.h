@@ -20,6 +20,10 @@ class Window {
     // reason is then written on one line of standard error, the window is
     // destroyed and GLFW terminated.
     WGPUDevice createDevice(void* nativeWindow, int requested);
+    // Whether createDevice found the window closed already (another client
+    // destroyed it): then it wrote nothing, and the program ends as for a
+    // window closed later.
+    bool closedBeforeShown() const { return closedEarly; }
     // Configures the window's surface for the device at 1280 x 720.
     WGPUSurface createSwapChain(WGPUDevice device);
 
@@ -48,6 +52,7 @@ class Window {
     WGPUDevice device = nullptr;
     void* reserved = nullptr;
     GLFWwindow* glfwWindow = nullptr;
+    bool closedEarly = false;
 };
 
 constexpr int kWindowWidth = 1280;

@@ -35,11 +35,16 @@ WGPUDevice Window::createDevice(void* nativeWindow, int requested) {
             std::fprintf(stderr, "%s the %s adapter could not make a device\n", kCannotRun,
                          backendName(g_backendType));
         } else if (!createNativeSwapChainImpl(g_backendType, adapter, device, nativeWindow)) {
-            // Without a surface nothing could ever be shown.
-            std::fprintf(stderr,
-                         "%s the %s device cannot present to a window of depth %d on this "
-                         "display\n",
-                         kCannotRun, backendName(g_backendType), windowDepthOf(glfwWindow));
+            // Without a surface nothing could ever be shown. Asking for the
+            // depth of a window another client destroyed marks it closed.
+            const int depth = windowDepthOf(glfwWindow);
+            closedEarly = glfwWindowShouldClose(glfwWindow) == GLFW_TRUE;
+            if (!closedEarly) {
+                std::fprintf(stderr,
+                             "%s the %s device cannot present to a window of depth %d on this "
+                             "display\n",
+                             kCannotRun, backendName(g_backendType), depth);
+            }
             wgpuDeviceRelease(device);
             device = nullptr;
         }

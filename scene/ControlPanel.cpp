@@ -1,5 +1,6 @@
 #include "Scene.h"
 
+#include "StandardStreams.h"
 #include "Surface.h"
 #include "imgui_impl_glfw.h"
 #include "imgui_impl_wgpu.h"
@@ -75,11 +76,9 @@ void Scene::drawUI() {
     ImGui::Render();
 }
 
-// Each echoed line is flushed as it ends: a C runtime that takes line
-// buffering for full buffering (Microsoft's) would otherwise hold it back.
 void Scene::onKey(int key, ButtonAction action) {
     std::printf("key:%d action:%d\n", key, static_cast<int>(action));
-    std::fflush(stdout);
+    flushEchoLine();
 }
 
 void Scene::onMouseButton(MouseButton button, ButtonAction action, int x, int y) {
@@ -88,7 +87,7 @@ void Scene::onMouseButton(MouseButton button, ButtonAction action, int x, int y)
     }
     std::printf("button:%d action:%d x:%d y:%d\n", static_cast<int>(button),
                 static_cast<int>(action), x, y);
-    std::fflush(stdout);
+    flushEchoLine();
 }
 
 void Scene::onResize(int /*width*/, int /*height*/) {}

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the Windows program and runs, against it
-# under wine inside a private Xvfb, the program-level tests that drive the
+# Installs what is missing, builds and packages the Windows program, checks
+# that the package's program carries no debug information, and runs, against
+# it under wine inside a private Xvfb, the program-level tests that drive the
 # program through X (built as Linux programs in ${BUILD_DIR:-build}). Ends with
 # "<N> passed, <N> failed" and a non-zero status when any failed.
 #
@@ -17,6 +18,9 @@ export TALLOWICK_COMMAND="${TALLOWICK_COMMAND:-scripts/test-windows.sh}"
 . scripts/lib/wine.sh
 start=$SECONDS
 build_windows_program
+package_windows_program
+packaged=0
+windows_package_without_debug_information || packaged=1
 build_dir="${BUILD_DIR:-build}"
 TALLOWICK_DEPS_INSTALLED=1 scripts/build.sh program_tests close-window
 wine_setup
@@ -42,6 +46,8 @@ if ! counts=$(ctest_counts "$log"); then
   exit 1
 fi
 read -r passed failed <<<"$counts"
+# The package's check counts as one test.
+if [ "$packaged" -eq 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 echo "Windows tests took $((SECONDS - start)) s"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$status" -eq 0 ]

@@ -106,6 +106,22 @@ Callback PreviousCallback(Callback returned, Callback own, Callback kept) {
     return returned == own ? kept : returned;
 }
 
+// Whether any of the binding's callbacks is on the window now. GLFW gives a
+// destroyed window's address to the next window it makes, which starts with
+// none of them.
+bool HoldsOwnCallbacks(GLFWwindow* window) {
+    const GLFWkeyfun key = glfwSetKeyCallback(window, nullptr);
+    glfwSetKeyCallback(window, key);
+    const GLFWmousebuttonfun button = glfwSetMouseButtonCallback(window, nullptr);
+    glfwSetMouseButtonCallback(window, button);
+    const GLFWscrollfun scroll = glfwSetScrollCallback(window, nullptr);
+    glfwSetScrollCallback(window, scroll);
+    const GLFWcharfun chr = glfwSetCharCallback(window, nullptr);
+    glfwSetCharCallback(window, chr);
+    return key == ImGui_ImplGlfw_KeyCallback || button == ImGui_ImplGlfw_MouseButtonCallback ||
+           scroll == ImGui_ImplGlfw_ScrollCallback || chr == ImGui_ImplGlfw_CharCallback;
+}
+
 bool ImGui_ImplGlfw_Init(GLFWwindow* window, bool install_callbacks, GlfwClientApi client_api) {
     // Initialising again without a shutdown touches nothing of the earlier
     // initialisation's: its window may be destroyed and its cursors freed by a
@@ -113,8 +129,10 @@ bool ImGui_ImplGlfw_Init(GLFWwindow* window, bool install_callbacks, GlfwClientA
     // cursor when it terminates. Callbacks installed on the same window stay,
     // with what they pass events on to, until the shutdown hands those back,
     // also when this initialisation installs none; callbacks installed on
-    // another window are forgotten there.
-    const bool sameWindowKeepsCallbacks = g_InstalledCallbacks && window == g_Window;
+    // another window, or on a destroyed one whose address a new window has
+    // now, are forgotten there.
+    const bool sameWindowKeepsCallbacks =
+        g_InstalledCallbacks && window == g_Window && HoldsOwnCallbacks(window);
     g_Window = window;
     g_Time = 0.0;
 

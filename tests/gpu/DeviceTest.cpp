@@ -3,8 +3,10 @@
 #include "SurfaceTesting.h"
 #include "Window.h"
 
+#include "NativeHandle.h"
 #include "PrivateXServer.h"
 #include "Process.h"
+#include "X11Driver.h"
 
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
@@ -175,6 +177,19 @@ TEST(ProgramStartUp, WithoutAVulkanDriverExitsOneSayingWhyOnStandardError) {
     EXPECT_TRUE(errors.size() >= reason.size() &&
                 errors.compare(errors.size() - reason.size(), reason.size(), reason) == 0)
         << errors;
+}
+
+// A window another client destroyed before its surface was made counts as
+// closed: no word of the program's own (the WebGPU library may print some).
+TEST(ProgramStartUp, AWindowDestroyedBeforeItsSurfaceCountsAsClosed) {
+    Window window;
+    void* native = window.create();
+    ASSERT_NE(native, nullptr);
+    X11Driver().destroyWindow(nativeWindowOf(window.getGlfwWindow()).window);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(window.createDevice(native, kBackendVulkan), nullptr);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr().find("Tallowick"), std::string::npos);
+    EXPECT_TRUE(window.closedBeforeShown());
 }
 
 namespace {

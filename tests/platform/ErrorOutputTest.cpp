@@ -21,4 +21,9 @@ TEST(GlfwErrors, NoDisplayPrintsTheReasonAndExitsZero) {
     EXPECT_EQ(program.output().find('\n'), std::string::npos) << program.output();
     EXPECT_EQ(program.errorOutput().rfind("Tallowick cannot run: it needs an X server", 0), 0u)
         << program.errorOutput();
+    ChildProcess emptyDisplay({TALLOWICK_BINARY}, {{{"DISPLAY", ""}}, {}}, {{}, true});
+    EXPECT_EQ(emptyDisplay.wait(20000), 0);
+    EXPECT_NE(emptyDisplay.errorOutput().find("X server, and DISPLAY is empty ("),
+              std::string::npos)
+        << emptyDisplay.errorOutput();
 }

@@ -2,6 +2,8 @@
 
 #include "imgui_impl_glfw.h"
 
+#include "GlfwStart.h"
+
 #include <GLFW/glfw3.h>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
@@ -29,7 +31,7 @@ namespace {
 class PlatformBindingInput : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(glfwInit());
+        ASSERT_TRUE(startGlfw());
         glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
         window = glfwCreateWindow(640, 480, "binding", nullptr, nullptr);
         ASSERT_NE(window, nullptr);

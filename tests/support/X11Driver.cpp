@@ -12,6 +12,9 @@
 #include <stdexcept>
 #include <thread>
 
+// Last: it defines macros such as Bool and None.
+#include <X11/Xlibint.h>
+
 namespace {
 // The process id GLFW declares on its windows (_NET_WM_PID); 0 when none.
 unsigned long ownerOf(Display* display, ::Window window) {
@@ -253,4 +256,27 @@ void X11Driver::clearWindowOn(void* display, unsigned long window) {
     auto* connection = static_cast<Display*>(display);
     XClearWindow(connection, window);
     XSync(connection, False);
+}
+
+void X11Driver::queueAsFromServer(void* connection, unsigned long window,
+                                  const std::vector<QueuedEvent>& events) {
+    Display* display = static_cast<Display*>(connection);
+    LockDisplay(display);
+    for (const QueuedEvent& queued : events) {
+        xEvent wire{};
+        wire.u.u.sequenceNumber = static_cast<CARD16>(X_DPY_GET_LAST_REQUEST_READ(display));
+        if (queued.type == QueuedEvent::FocusLost) {
+            wire.u.u.type = FocusOut;
+            wire.u.focus.window = static_cast<CARD32>(window);
+            wire.u.focus.mode = NotifyNormal;
+        } else {
+            wire.u.u.type = queued.type == QueuedEvent::ButtonDown ? ButtonPress : ButtonRelease;
+            wire.u.u.detail = static_cast<BYTE>(queued.xButton);
+            wire.u.keyButtonPointer.event = static_cast<CARD32>(window);
+            wire.u.keyButtonPointer.eventX = static_cast<INT16>(queued.x);
+            wire.u.keyButtonPointer.eventY = static_cast<INT16>(queued.y);
+        }
+        _XEnq(display, &wire);
+    }
+    UnlockDisplay(display);
 }

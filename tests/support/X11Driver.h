@@ -63,6 +63,17 @@ class X11Driver {
 
     void sync();
 
+    // Queues events for a window on a connection of this process as if its X
+    // server had sent them all at once.
+    struct QueuedEvent {
+        enum Type { ButtonDown, ButtonUp, FocusLost } type;
+        unsigned int xButton;
+        int x;
+        int y;
+    };
+    static void queueAsFromServer(void* display, unsigned long window,
+                                  const std::vector<QueuedEvent>& events);
+
     // Clears a window through another client's connection and waits for the
     // server's answer, so that any error it raises reaches that client now.
     static void clearWindowOn(void* display, unsigned long window);

@@ -1,5 +1,7 @@
 #include "imgui_impl_glfw.h"
 
+#include "GlfwStart.h"
+
 #include "X11Driver.h"
 
 #include <GLFW/glfw3.h>
@@ -55,7 +57,7 @@ class BindingInput : public ::testing::Test {
   protected:
     void SetUp() override {
         g_pad = FakePad{};
-        ASSERT_TRUE(glfwInit());
+        ASSERT_TRUE(startGlfw());
         glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
         window = glfwCreateWindow(640, 480, "binding input", nullptr, nullptr);
         ASSERT_NE(window, nullptr);

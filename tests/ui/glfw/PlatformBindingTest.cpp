@@ -1,5 +1,7 @@
 #include "imgui_impl_glfw.h"
 
+#include "GlfwStart.h"
+
 #include "X11Driver.h"
 
 #include <imgui_internal.h>
@@ -119,7 +121,7 @@ class PlatformBinding : public ::testing::Test {
         g_appButtons.clear();
         g_glfwErrors = 0;
         glfwSetErrorCallback([](int, const char*) { ++g_glfwErrors; });
-        ASSERT_TRUE(glfwInit());
+        ASSERT_TRUE(startGlfw());
         glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
         window = glfwCreateWindow(640, 480, "binding", nullptr, nullptr);
         glfwShowWindow(window);
@@ -210,9 +212,16 @@ TEST_F(PlatformBinding, InitialisingAgainAfterTheWindowOrGlfwWentServesTheNewWin
     settle();
     EXPECT_EQ(g_otherWindowKeys, 2) << "the new window's own callback";
     EXPECT_TRUE(g_appKeysSeenByUi.empty()) << "the first window's callback";
+    // A new window, often at the old one's address, keeps its own callbacks.
+    glfwDestroyWindow(window);
+    window = glfwCreateWindow(640, 480, "binding", nullptr, nullptr);
+    glfwSetKeyCallback(window, appKey);
+    ImGui_ImplGlfw_InitForOther(window, false);
+    ImGui_ImplGlfw_Shutdown();
+    EXPECT_EQ(glfwSetKeyCallback(window, otherWindowKey), appKey);
 
     glfwTerminate();
-    ASSERT_TRUE(glfwInit());
+    ASSERT_TRUE(startGlfw());
     window = glfwCreateWindow(640, 480, "binding", nullptr, nullptr);
     glfwShowWindow(window);
     glfwSetKeyCallback(window, otherWindowKey);

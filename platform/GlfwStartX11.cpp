@@ -4,7 +4,7 @@
 #include <GLFW/glfw3.h>
 
 // GLFW 3.4 would choose Wayland in a Wayland session.
-bool startGlfwOnX11() {
+bool startGlfw() {
     glfwInitHint(GLFW_PLATFORM, GLFW_PLATFORM_X11);
     return glfwInit() == GLFW_TRUE;
 }
