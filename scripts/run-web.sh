@@ -11,10 +11,8 @@ export TALLOWICK_COMMAND="${TALLOWICK_COMMAND:-scripts/run-web.sh}"
 . scripts/lib/steps.sh
 . scripts/lib/web-toolchain.sh
 
-web_prepare_toolchain
-web_prepare_browser
 build_dir=${BUILD_DIR:-build-web}
-web_build "$build_dir"
+web_prepare_and_build "$build_dir"
 page="$build_dir/page"
 
 if [ -n "${DISPLAY:-}" ] && command -v xdpyinfo >/dev/null 2>&1 && xdpyinfo >/dev/null 2>&1; then
@@ -22,18 +20,9 @@ if [ -n "${DISPLAY:-}" ] && command -v xdpyinfo >/dev/null 2>&1 && xdpyinfo >/de
   exec node scripts/web/serve.mjs "$page" "${TALLOWICK_WEB_PORT:-8080}"
 fi
 
-address_file=$(mktemp)
-node scripts/web/serve.mjs "$page" "${TALLOWICK_WEB_PORT:-8080}" >"$address_file" &
-server=$!
-trap 'kill "$server" 2>/dev/null || true; rm -f "$address_file"' EXIT
-for _ in $(seq 1 300); do
-  [ -s "$address_file" ] && break
-  kill -0 "$server" 2>/dev/null || { echo "FAILED: the page could not be served (is the port in use?)" >&2; exit 1; }
-  sleep 0.1
-done
-address=$(head -n 1 "$address_file")
-echo "Serving $page/ at $address"
+web_serve_in_background "$page" "${TALLOWICK_WEB_PORT:-8080}"
+echo "Serving $page/ at $WEB_ADDRESS"
 screenshot="$PWD/tallowick-web-screenshot.png"
-step "No screen: opening $address in headless Chromium for a screenshot"
-node scripts/web/screenshot.mjs "$address" "$screenshot"
+step "No screen: opening $WEB_ADDRESS in headless Chromium for a screenshot"
+node scripts/web/screenshot.mjs "$WEB_ADDRESS" "$screenshot"
 echo "Screenshot: $screenshot"

@@ -9,10 +9,8 @@ export TALLOWICK_COMMAND="${TALLOWICK_COMMAND:-scripts/test-web.sh}"
 . scripts/lib/steps.sh
 . scripts/lib/web-toolchain.sh
 
-web_prepare_toolchain
-web_prepare_browser
 build_dir=${BUILD_DIR:-build-web}
-web_build "$build_dir"
+web_prepare_and_build "$build_dir"
 
 log=$(log_path test-web.log)
 step "Running the browser tests in headless Chromium (output: $log)"

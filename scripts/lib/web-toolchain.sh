@@ -215,3 +215,32 @@ web_prepare_browser() {
     run_logged "npm ci in scripts/web" "$log" npm ci --prefix scripts/web --no-audit --no-fund --ignore-scripts
   fi
 }
+
+# web_prepare_and_build <build folder>: everything the page needs, then the
+# page itself, in <build folder>/page.
+web_prepare_and_build() {
+  web_prepare_toolchain
+  web_prepare_browser
+  web_build "$1"
+}
+
+# web_serve_in_background <folder> <port>: serves the folder on 127.0.0.1
+# until the calling script ends; sets WEB_ADDRESS to the page's address.
+web_serve_in_background() {
+  local address_file server
+  address_file=$(mktemp)
+  node scripts/web/serve.mjs "$1" "$2" >"$address_file" &
+  server=$!
+  # shellcheck disable=SC2064 # the values are fixed now
+  trap "kill $server 2>/dev/null || true; rm -f '$address_file'" EXIT
+  for _ in $(seq 1 300); do
+    [ -s "$address_file" ] && break
+    kill -0 "$server" 2>/dev/null || break
+    sleep 0.1
+  done
+  WEB_ADDRESS=$(head -n 1 "$address_file")
+  [ -n "$WEB_ADDRESS" ] || {
+    echo "FAILED: $1 could not be served on 127.0.0.1 (is port $2 in use?)" >&2
+    return 1
+  }
+}

@@ -62,6 +62,12 @@ export function servePage(folder, port = 0) {
 }
 
 if (import.meta.url === pathToFileURL(process.argv[1]).href) {
-  const { url } = await servePage(process.argv[2] ?? ".", Number(process.argv[3] ?? 0));
-  console.log(url);
+  const port = Number(process.argv[3] ?? 0);
+  try {
+    const { url } = await servePage(process.argv[2] ?? ".", port);
+    console.log(url);
+  } catch (error) {
+    console.error(`cannot serve on 127.0.0.1:${port}: ${error.code ?? error.message}`);
+    process.exit(1);
+  }
 }
