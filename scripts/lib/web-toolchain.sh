@@ -120,12 +120,23 @@ web_run() {
   ' _ "$web_root" "$PWD" "$(id -u):$(id -g)" /tmp "$@"
 }
 
+# The UI library's ready-made bindings and examples: never compiled, opened or read.
+web_remove_bundled_bindings() {
+  local folder
+  for folder in backends examples; do
+    rm -rf "${1:?}/$folder"
+  done
+}
+
 # The core of Dear ImGui from Debian's source package of the tools' release,
 # unpacked into build-web-deps/imgui without its bindings and examples.
 web_fetch_imgui() {
   local deps=$PWD/build-web-deps log
   log=$(web_log)
-  [ -f "$deps/imgui/imgui.cpp" ] && [ ! -e "$deps/imgui/backends" ] && return 0
+  if [ -f "$deps/imgui/imgui.cpp" ]; then
+    web_remove_bundled_bindings "$deps/imgui"
+    return 0
+  fi
   step "Fetching the Debian source package imgui into $deps/imgui"
   mkdir -p "$deps"
   rm -rf "$deps/imgui" "$deps/download-imgui"
@@ -142,8 +153,8 @@ web_fetch_imgui() {
       run_logged "apt-get source imgui" "$log" apt-get source --download-only --only-source imgui)
   fi
   (cd "$deps/download-imgui" && run_logged "unpacking imgui" "$log" dpkg-source -x ./*.dsc "$deps/imgui")
-  # The UI library's ready-made bindings and examples: never compiled, opened or read.
-  rm -rf "$deps/imgui/backends" "$deps/imgui/examples" "$deps/download-imgui"
+  web_remove_bundled_bindings "$deps/imgui"
+  rm -rf "$deps/download-imgui"
 }
 
 web_prepare_root_sources() {
