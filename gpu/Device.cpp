@@ -8,10 +8,19 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <mutex>
+#include <string>
 #include <utility>
 #include <vector>
 
 int g_backendType = 0;
+
+namespace {
+// Dawn may report a loss from any of its threads; the frame loop reads it.
+std::mutex g_lossMutex;
+bool g_lost = false;
+std::string g_lossMessage;
+} // namespace
 
 namespace {
 WGPUBackendType toLibraryBackend(int backend) {
@@ -167,4 +176,47 @@ void onDeviceError(WGPUDevice const*, WGPUErrorType, WGPUStringView message, voi
     }
     std::fputc('\n', stdout);
     flushEchoLine();
+}
+
+WGPUDeviceDescriptor deviceDescriptorWithCallbacks() {
+    WGPUDeviceDescriptor descriptor{};
+    descriptor.uncapturedErrorCallbackInfo.callback = onDeviceError;
+    descriptor.deviceLostCallbackInfo.mode = WGPUCallbackMode_AllowSpontaneous;
+    descriptor.deviceLostCallbackInfo.callback = onDeviceLost;
+    return descriptor;
+}
+
+void onDeviceLost(WGPUDevice const*, WGPUDeviceLostReason reason, WGPUStringView message, void*,
+                  void*) {
+    if (reason == WGPUDeviceLostReason_Destroyed ||
+        reason == WGPUDeviceLostReason_CallbackCancelled ||
+        reason == WGPUDeviceLostReason_FailedCreation) {
+        return;
+    }
+    std::string text;
+    if (message.data != nullptr) {
+        text.assign(message.data,
+                    message.length == WGPU_STRLEN ? std::strlen(message.data) : message.length);
+    }
+    // The first line says why; Dawn's lines after it say where in Dawn.
+    text = text.substr(0, text.find_first_of("\r\n"));
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    const std::lock_guard<std::mutex> lock(g_lossMutex);
+    g_lost = true;
+    g_lossMessage = text.empty() ? "no reason given" : text;
+}
+
+bool deviceLost() {
+    const std::lock_guard<std::mutex> lock(g_lossMutex);
+    return g_lost;
+}
+
+std::string takeDeviceLoss() {
+    const std::lock_guard<std::mutex> lock(g_lossMutex);
+    g_lost = false;
+    std::string line = "The GPU device was lost: " + g_lossMessage;
+    g_lossMessage.clear();
+    return line;
 }

@@ -27,8 +27,7 @@ void awaitAnswers(WGPUInstance /*instance*/) {
 // The browser settles every device request, with a device or without one.
 WGPUDevice createDeviceWithErrorPrinter(WGPUAdapter adapter) {
     DeviceRequest request;
-    WGPUDeviceDescriptor descriptor{};
-    descriptor.uncapturedErrorCallbackInfo.callback = onDeviceError;
+    const WGPUDeviceDescriptor descriptor = deviceDescriptorWithCallbacks();
     WGPURequestDeviceCallbackInfo callbackInfo{};
     callbackInfo.mode = WGPUCallbackMode_AllowSpontaneous;
     callbackInfo.callback = onDeviceAnswer;

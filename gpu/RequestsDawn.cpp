@@ -10,7 +10,6 @@ void awaitAnswers(WGPUInstance instance) {
 }
 
 WGPUDevice createDeviceWithErrorPrinter(WGPUAdapter adapter) {
-    WGPUDeviceDescriptor descriptor{};
-    descriptor.uncapturedErrorCallbackInfo.callback = onDeviceError;
+    const WGPUDeviceDescriptor descriptor = deviceDescriptorWithCallbacks();
     return wgpuAdapterCreateDevice(adapter, &descriptor);
 }

@@ -68,6 +68,10 @@ void Window::runPass(FrameCallback frame) {
     frame(0.0);
 }
 
+void Window::close() {
+    glfwSetWindowShouldClose(glfwWindow, GLFW_TRUE);
+}
+
 void Window::destroy() {
     // Errors about the window may reach Xlib while it is destroyed and after.
     handleErrorsAboutGoneWindows(nullptr);

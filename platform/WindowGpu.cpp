@@ -19,10 +19,12 @@ const char* backendName(int backend) {
 // Why the program cannot run goes on one line of standard error: standard
 // output carries the echo and the device's messages only.
 constexpr const char* kCannotRun = "Tallowick cannot run:";
+constexpr const char* kCannotGoOn = "Tallowick cannot go on:";
 } // namespace
 
 WGPUDevice Window::createDevice(void* nativeWindow, int requested) {
     requested = resolveBackendRequest(requested);
+    backendRequest = requested;
     device = nullptr;
     WGPUAdapter adapter = selectAdapter(requested, 0);
     if (adapter == nullptr) {
@@ -63,4 +65,25 @@ WGPUDevice Window::createDevice(void* nativeWindow, int requested) {
 WGPUSurface Window::createSwapChain(WGPUDevice forDevice) {
     swapChain = configureSwapChain(forDevice);
     return swapChain;
+}
+
+WGPUDevice Window::replaceDevice() {
+    WGPUAdapter adapter = selectAdapter(backendRequest, 0);
+    if (adapter == nullptr) {
+        std::fprintf(stderr,
+                     "%s the GPU device was lost, and no graphics adapter of the %s back end is "
+                     "left\n",
+                     kCannotGoOn, backendName(backendRequest));
+        return nullptr;
+    }
+    device = createDeviceWithErrorPrinter(adapter);
+    wgpuAdapterRelease(adapter);
+    if (device == nullptr) {
+        std::fprintf(stderr,
+                     "%s the GPU device was lost, and the %s adapter could not make a new one\n",
+                     kCannotGoOn, backendName(backendRequest));
+        return nullptr;
+    }
+    swapChain = configureSwapChain(device);
+    return device;
 }
