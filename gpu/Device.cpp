@@ -67,6 +67,7 @@ struct AdapterRequest {
 // Requests given up on stay for the rest of the process: the library may
 // still answer them, as late as when the instance goes at exit.
 std::vector<std::unique_ptr<AdapterRequest>> g_abandonedRequests;
+bool g_lastRequestUnanswered = false;
 
 void onAdapterAnswer(WGPURequestAdapterStatus status, WGPUAdapter adapter, WGPUStringView,
                      void* userdata1, void*) {
@@ -92,6 +93,7 @@ WGPUAdapter requestAdapter(WGPUInstance instance, const WGPURequestAdapterOption
     while (!request->answered && std::chrono::steady_clock::now() < deadline) {
         awaitAnswers(instance);
     }
+    g_lastRequestUnanswered = !request->answered;
     if (!request->answered) {
         request->abandoned = true;
         g_abandonedRequests.push_back(std::move(request));
@@ -160,7 +162,12 @@ int adapterBackend(WGPUAdapter adapter) {
     return backend;
 }
 
+bool adapterRequestWentUnanswered() {
+    return g_lastRequestUnanswered;
+}
+
 WGPUAdapter selectAdapter(int preferred, int fallback) {
+    g_lastRequestUnanswered = false;
     WGPUAdapter adapter = firstAdapterOf(preferred);
     if (adapter == nullptr && fallback != 0) {
         adapter = firstAdapterOf(fallback);

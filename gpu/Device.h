@@ -37,12 +37,17 @@ WGPUInstance gpuInstance();
 // 10 seconds, there is no adapter.
 WGPUAdapter selectAdapter(int preferred, int fallback);
 
+// Whether selectAdapter's last request went unanswered for the 10 seconds it
+// waits, rather than being answered with no adapter.
+bool adapterRequestWentUnanswered();
+
 // The adapter's back end in the program's numbers (-1 when it has none of them).
 int adapterBackend(WGPUAdapter adapter);
 
 // A device on the adapter whose uncaptured errors go to onDeviceError; null on
-// failure.
-WGPUDevice createDeviceWithErrorPrinter(WGPUAdapter adapter);
+// failure. Where the WebGPU implementation says why it refused the device
+// (the browser's does), the reason goes to *refusal when that is given.
+WGPUDevice createDeviceWithErrorPrinter(WGPUAdapter adapter, std::string* refusal = nullptr);
 
 // The descriptor every device of the program is made with: uncaptured errors
 // go to onDeviceError, a loss to onDeviceLost.

@@ -330,7 +330,7 @@ TEST(ProgramLosingItsDeviceForGood, EndsWithStatusOneSayingWhy) {
     EXPECT_EQ(program.wait(20000), 1);
     EXPECT_EQ(program.output(), kLossLine);
     const std::string reason = "Tallowick cannot go on: the GPU device was lost, and no graphics "
-                               "adapter of the Vulkan back end is left\n";
+                               "adapter of the Vulkan back end\n";
     const std::string& errors = program.errorOutput();
     EXPECT_EQ(errors.substr(errors.size() - std::min(errors.size(), reason.size())), reason);
 }
