@@ -27,6 +27,11 @@ void* Window::create() {
         return nullptr;
     }
     glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
+    // Mapped by show(), once errors about it are handled: another client may
+    // destroy it as soon as it exists, and GLFW 3.3 puts Xlib's own error
+    // handler, which ends the process, back in place while it makes the window.
+    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+    handleErrorsAboutGoneWindows(nullptr);
     glfwWindow = glfwCreateWindow(kWindowWidth, kWindowHeight, kWindowTitle, nullptr, nullptr);
     if (glfwWindow == nullptr) {
         glfwTerminate();
