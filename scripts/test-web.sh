@@ -15,7 +15,7 @@ web_prepare_and_build "$build_dir"
 log=$(log_path test-web.log)
 step "Running the browser tests in headless Chromium (output: $log)"
 status=0
-TALLOWICK_WEB_PAGE="$build_dir/page" node --test tests/web/page.test.mjs >"$log" 2>&1 || status=$?
+TALLOWICK_WEB_PAGE="$build_dir/page" node --test tests/web/*.test.mjs >"$log" 2>&1 || status=$?
 grep -E '^(not )?ok ' "$log" | sed 's/^/    /'
 passed=$(awk '/^# pass / { print $3 }' "$log")
 failed=$(awk '/^# fail / { print $3 }' "$log")

@@ -218,6 +218,9 @@ TEST_F(RunningProgram, EchoesEveryEventAndALeftPressReversesTheTurning) {
 
     clickAt(kEmptyX, kEmptyY, 3);
     clickAt(kEmptyX, kEmptyY, 2);
+    x11.movePointer(kEmptyX + 100, kEmptyY + 100); // the horizontal wheel: not echoed
+    x11.click(6);
+    x11.click(7);
     clickAt(kEmptyX, kEmptyY, 8);
     expected += buttonLine(1, 1, kEmptyX, kEmptyY) + buttonLine(1, 0, kEmptyX, kEmptyY) +
                 buttonLine(2, 1, kEmptyX, kEmptyY) + buttonLine(2, 0, kEmptyX, kEmptyY) +
