@@ -28,14 +28,17 @@ Scene::Scene() {
     initShaderSources();
 }
 
+// The surface goes before the device: Dawn's swap chain lets go of it
+// through the device.
 Scene::~Scene() {
-    releaseGpuObjects();
+    releaseDrawingObjects();
     if (swapChain != nullptr) {
         wgpuSurfaceRelease(swapChain);
     }
+    releaseDevice();
 }
 
-void Scene::releaseGpuObjects() {
+void Scene::releaseDrawingObjects() {
     if (bindGroup != nullptr) {
         wgpuBindGroupRelease(bindGroup);
     }
@@ -51,23 +54,27 @@ void Scene::releaseGpuObjects() {
     if (pipeline != nullptr) {
         wgpuRenderPipelineRelease(pipeline);
     }
+    bindGroup = nullptr;
+    uniformBuffer = nullptr;
+    indexBuffer = nullptr;
+    vertexBuffer = nullptr;
+    pipeline = nullptr;
+}
+
+void Scene::releaseDevice() {
     if (queue != nullptr) {
         wgpuQueueRelease(queue);
     }
     if (device != nullptr) {
         wgpuDeviceRelease(device);
     }
-    bindGroup = nullptr;
-    uniformBuffer = nullptr;
-    indexBuffer = nullptr;
-    vertexBuffer = nullptr;
-    pipeline = nullptr;
     queue = nullptr;
     device = nullptr;
 }
 
 void Scene::replaceDevice(WGPUDevice handle) {
-    releaseGpuObjects();
+    releaseDrawingObjects();
+    releaseDevice();
     device = handle;
     queue = wgpuDeviceGetQueue(device);
     createPipelineAndBuffers();

@@ -81,8 +81,9 @@ class Scene {
     friend struct SceneTestAccess;
 
     void recordTriangle(WGPURenderPassEncoder pass);
-    // Releases the pipeline, buffers and bind group, the queue and the device.
-    void releaseGpuObjects();
+    // Release the pipeline, buffers and bind group; the queue and the device.
+    void releaseDrawingObjects();
+    void releaseDevice();
     void startUIRenderer();
 
     float rotationDegrees = 0.0f;
