@@ -1,10 +1,20 @@
-// Debian's Chromium, headless, driven by Playwright for the browser build's
-// screenshot and tests, and what they read off the page.
-import { chromium } from "playwright-core";
+// Debian's Chromium and Firefox, headless, driven by Puppeteer for the
+// browser build's screenshot, benchmark and tests, and what they read off the
+// page. TALLOWICK_BROWSER (chromium or firefox, default chromium) picks the
+// engine.
+import puppeteer from "puppeteer-core";
+
+export const kEngines = ["chromium", "firefox"];
+export const kEngine = process.env.TALLOWICK_BROWSER ?? "chromium";
+if (!kEngines.includes(kEngine)) {
+  throw new Error(`TALLOWICK_BROWSER is ${kEngine}; it may be ${kEngines.join(" or ")}`);
+}
+// The engine's name as people write it, for test names and reports.
+export const kEngineName = { chromium: "Chromium", firefox: "Firefox" }[kEngine];
 
 // WebGPU on Chromium's own software renderer (SwiftShader), whose pictures
 // show in screenshots: the only set of flags found to give both without a GPU.
-const kWebGpuFlags = [
+const kChromiumWebGpuFlags = [
   "--enable-unsafe-webgpu",
   "--enable-unsafe-swiftshader",
   "--use-angle=swiftshader",
@@ -14,7 +24,7 @@ const kWebGpuFlags = [
 ];
 
 // A machine without a network: nothing that would try to reach one.
-const kQuietFlags = [
+const kChromiumQuietFlags = [
   "--no-first-run",
   "--disable-background-networking",
   "--disable-component-update",
@@ -22,14 +32,59 @@ const kQuietFlags = [
   "--disable-quic",
 ];
 
+// Firefox offers WebGPU on Linux only when asked to, and with a software
+// adapter only when its block list is set aside.
+const kFirefoxWebGpuPrefs = {
+  "dom.webgpu.enabled": true,
+  "gfx.webgpu.ignore-blocklist": true,
+  "gfx.webgpu.force-enabled": true,
+};
+
+const kFirefoxQuietPrefs = {
+  "app.update.enabled": false,
+  "browser.shell.checkDefaultBrowser": false,
+  "datareporting.policy.dataSubmissionEnabled": false,
+  "toolkit.telemetry.enabled": false,
+  "network.captive-portal-service.enabled": false,
+  "network.connectivity-service.enabled": false,
+};
+
+// The window the page opens in, in CSS pixels: the canvas and the lines
+// under it.
+const kWindow = { width: 1400, height: 1100 };
+
 export const kCanvasWidth = 1280;
 export const kCanvasHeight = 720;
 
-export async function launchChromium({ webgpu = true } = {}) {
-  const args = [...kQuietFlags, ...(webgpu ? kWebGpuFlags : [])];
+// Starts the engine headless. `webgpu: false` leaves WebGPU as the browser
+// has it by default; `deviceScaleFactor` sets the device pixels per CSS pixel.
+export async function launchBrowser({ webgpu = true, deviceScaleFactor = 1 } = {}) {
+  if (kEngine === "firefox") {
+    return puppeteer.launch({
+      browser: "firefox",
+      executablePath: process.env.TALLOWICK_FIREFOX ?? "/usr/bin/firefox-esr",
+      headless: true,
+      defaultViewport: null,
+      args: [`--width=${kWindow.width}`, `--height=${kWindow.height}`],
+      extraPrefsFirefox: {
+        ...kFirefoxQuietPrefs,
+        ...(webgpu ? kFirefoxWebGpuPrefs : {}),
+        "layout.css.devPixelsPerPx": String(deviceScaleFactor),
+      },
+    });
+  }
+  const args = [
+    ...kChromiumQuietFlags,
+    ...(webgpu ? kChromiumWebGpuFlags : []),
+    `--window-size=${kWindow.width},${kWindow.height}`,
+    `--force-device-scale-factor=${deviceScaleFactor}`,
+  ];
   if (process.getuid?.() === 0) args.push("--no-sandbox");
-  return chromium.launch({
+  return puppeteer.launch({
+    browser: "chrome",
     executablePath: process.env.TALLOWICK_CHROMIUM ?? "/usr/bin/chromium",
+    headless: true,
+    defaultViewport: null,
     args,
   });
 }
@@ -46,12 +101,28 @@ export async function waitFor(what, probe, seconds = 60) {
   }
 }
 
+// The canvas's box on the page, in CSS pixels.
+export async function canvasBox(page) {
+  const canvas = await page.$("#canvas");
+  try {
+    return await canvas.boundingBox();
+  } finally {
+    await canvas.dispose();
+  }
+}
+
 // What the canvas shows now, counted in the page from a screenshot of it:
 // the colour at each of `points` ([x, y] in canvas pixels), the number of
 // near-pure red, green and blue pixels, of dark pixels (the panel), and the
 // centre of the blue ones.
 export async function readCanvas(page, points = []) {
-  const png = await page.locator("#canvas").screenshot();
+  const canvas = await page.$("#canvas");
+  let base64;
+  try {
+    base64 = await canvas.screenshot({ encoding: "base64" });
+  } finally {
+    await canvas.dispose();
+  }
   return page.evaluate(
     async ({ base64, points }) => {
       const image = await createImageBitmap(
@@ -80,15 +151,16 @@ export async function readCanvas(page, points = []) {
         blueCentre: counts.blue > 0 ? [blueX / counts.blue, blueY / counts.blue] : null,
       };
     },
-    { base64: png.toString("base64"), points });
+    { base64, points });
 }
 
 // Opens the page; `lines` collects what the program writes on standard
-// output (the console's log lines).
-export async function openPage(browser, url, lines = []) {
-  const page = await browser.newPage({ viewport: { width: 1400, height: 1100 } });
+// output (the console's log lines), `errors` the console's errors.
+export async function openPage(browser, url, lines = [], errors = []) {
+  const page = await browser.newPage();
   page.on("console", (message) => {
     if (message.type() === "log") lines.push(message.text());
+    if (message.type() === "error") errors.push(message.text());
   });
   await page.goto(url);
   return page;

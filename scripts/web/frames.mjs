@@ -2,10 +2,10 @@
 // in headless Chromium, as the time between the frames the browser shows
 // (each runs one frame of the program), after the first frame and a warm-up
 // of 60 more. Prints one row of the benchmark table.
-import { launchChromium, openPage, waitForFirstFrame } from "./chromium.mjs";
+import { launchBrowser, openPage, waitForFirstFrame } from "./browser.mjs";
 
 const [url, count = "300"] = process.argv.slice(2);
-const browser = await launchChromium();
+const browser = await launchBrowser();
 try {
   const page = await openPage(browser, url);
   await waitForFirstFrame(page);

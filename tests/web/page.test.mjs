@@ -1,20 +1,23 @@
-// The browser build in a real browser: Debian's Chromium, headless, with
-// WebGPU on its software renderer. The page comes from TALLOWICK_WEB_PAGE
-// (default build-web/app), served on 127.0.0.1.
+// The browser build in a real browser, headless, with WebGPU on a software
+// adapter: Debian's Chromium or Firefox, as TALLOWICK_BROWSER says (each test
+// is named with it). The page comes from TALLOWICK_WEB_PAGE (default
+// build-web/app), served on 127.0.0.1.
 import assert from "node:assert/strict";
 import path from "node:path";
-import { after, before, test } from "node:test";
+import { after, before, test as nodeTest } from "node:test";
 
 import {
+  canvasBox,
   kCanvasHeight,
   kCanvasWidth,
-  launchChromium,
+  kEngineName,
+  launchBrowser,
   openPage,
   readCanvas,
   showsClearColour,
   waitFor,
   waitForFirstFrame,
-} from "../../scripts/web/chromium.mjs";
+} from "../../scripts/web/browser.mjs";
 import { servePage } from "../../scripts/web/serve.mjs";
 
 const kFolder = process.env.TALLOWICK_WEB_PAGE ?? path.join("build-web", "app");
@@ -26,12 +29,14 @@ const kVertex1Red = [100, 142];
 // A point on the triangle, away from the panel.
 const kAwayFromPanel = [900, 420];
 
+const test = (name, body) => nodeTest(`${kEngineName}: ${name}`, body);
+
 let served;
 let browser;
 
 before(async () => {
   served = await servePage(kFolder);
-  browser = await launchChromium();
+  browser = await launchBrowser();
 });
 
 after(async () => {
@@ -39,14 +44,14 @@ after(async () => {
   served?.server.close();
 });
 
-async function startedPage(lines = []) {
-  const page = await openPage(browser, served.url, lines);
+async function startedPage(lines = [], errors = []) {
+  const page = await openPage(browser, served.url, lines, errors);
   await waitForFirstFrame(page);
   return page;
 }
 
 async function canvasOrigin(page) {
-  const box = await page.locator("#canvas").boundingBox();
+  const box = await canvasBox(page);
   return [box.x, box.y];
 }
 
@@ -99,7 +104,7 @@ async function turning(page) {
 }
 
 async function linesShown(page) {
-  return (await page.locator("#output").textContent()).split("\n").filter(Boolean);
+  return (await page.$eval("#output", (output) => output.textContent)).split("\n").filter(Boolean);
 }
 
 test("the page shows the clear colour, the three vertex colours and the panel", async () => {
@@ -158,18 +163,17 @@ test("an edit in the panel changes the triangle's colour", async () => {
 });
 
 test("without WebGPU the page says so, and what to do", async () => {
-  const withoutFlags = await launchChromium({ webgpu: false });
+  const withoutFlags = await launchBrowser({ webgpu: false });
   try {
     for (const hideWebGpu of [false, true]) {
       const page = await withoutFlags.newPage();
       if (hideWebGpu) {
-        await page.addInitScript(() => delete Navigator.prototype.gpu);
+        await page.evaluateOnNewDocument(() => delete Navigator.prototype.gpu);
       }
       await page.goto(served.url);
-      const problem = page.locator("#problem");
-      await problem.waitFor({ state: "visible", timeout: 60000 });
-      assert.match(await problem.textContent(), /WebGPU/);
-      assert.equal(await page.locator("#canvas").isVisible(), false);
+      const problem = await page.waitForSelector("#problem", { visible: true, timeout: 60000 });
+      assert.match(await problem.evaluate((element) => element.textContent), /WebGPU/);
+      assert.equal(await page.$eval("#canvas", (canvas) => canvas.checkVisibility()), false);
       await page.close();
     }
   } finally {
