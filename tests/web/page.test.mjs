@@ -121,7 +121,8 @@ test("the page shows the clear colour, the three vertex colours and the panel", 
 
 test("a click and a key are echoed exactly, on the console and under the canvas", async () => {
   const lines = [];
-  const page = await startedPage(lines);
+  const errors = [];
+  const page = await startedPage(lines, errors);
   await clickCanvas(page, kAwayFromPanel);
   await clickCanvas(page, [1000, 600], { button: "right" });
   await clickCanvas(page, [1001, 601], { button: "middle" });
@@ -139,6 +140,36 @@ test("a click and a key are echoed exactly, on the console and under the canvas"
   await waitFor("the echo", async () => (lines.length >= expected.length ? true : undefined));
   assert.deepEqual(lines, expected);
   assert.deepEqual(await linesShown(page), expected);
+  assert.deepEqual(errors, [], "no error on the console");
+  await page.close();
+});
+
+test("a press released off the canvas is echoed there, and no menu opens", async () => {
+  const lines = [];
+  const page = await startedPage(lines);
+  await page.evaluate(() => {
+    window.menus = [];
+    window.addEventListener("contextmenu", (event) => window.menus.push(event.defaultPrevented));
+  });
+  const [left, top] = await canvasOrigin(page);
+  await page.mouse.move(left + 900, top + 420);
+  await page.mouse.down();
+  await page.mouse.move(left + 1350, top + 800, { steps: 5 });
+  await page.mouse.up();
+  await clickCanvas(page, [1000, 600], { button: "right" });
+  const expected = [
+    "button:0 action:1 x:900 y:420",
+    "button:0 action:0 x:1350 y:800",
+    "button:1 action:1 x:1000 y:600",
+    "button:1 action:0 x:1000 y:600",
+  ];
+  await waitFor("the echo", async () => (lines.length >= expected.length ? true : undefined));
+  assert.deepEqual(lines, expected);
+  const menus = await waitFor("the right click's menu event", async () => {
+    const seen = await page.evaluate(() => window.menus);
+    return seen.length > 0 ? seen : undefined;
+  });
+  assert.deepEqual(menus, [true], "the page keeps the browser's menu closed");
   await page.close();
 });
 
