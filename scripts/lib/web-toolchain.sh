@@ -217,6 +217,9 @@ web_prepare_browser() {
   command -v npm >/dev/null 2>&1 || missing+=(npm)
   [ -x "${TALLOWICK_CHROMIUM:-/usr/bin/chromium}" ] || missing+=(chromium)
   [ -x "${TALLOWICK_FIREFOX:-/usr/bin/firefox-esr}" ] || missing+=(firefox-esr)
+  # Firefox's WebGPU draws through Vulkan: without a GPU, on Mesa's lavapipe.
+  [ "$(dpkg-query -W -f='${Status}' mesa-vulkan-drivers 2>/dev/null)" = "install ok installed" ] ||
+    missing+=(mesa-vulkan-drivers)
   if [ ${#missing[@]} -gt 0 ]; then
     step "Installing what drives the page from Debian: ${missing[*]}"
     run_logged "apt-get update" "$log" web_apt_get update
