@@ -1,5 +1,5 @@
 // node scripts/web/screenshot.mjs <page address> <png file>: opens the page in
-// headless Chromium, waits for its first frame and saves a picture of the
+// headless Chromium (or Firefox: TALLOWICK_BROWSER), waits for its first frame and saves a picture of the
 // canvas with the lines under it.
 import { launchBrowser, openPage, waitForFirstFrame } from "./browser.mjs";
 
