@@ -127,6 +127,8 @@ test("a click and a key are echoed exactly, on the console and under the canvas"
   await clickCanvas(page, [1000, 600], { button: "right" });
   await clickCanvas(page, [1001, 601], { button: "middle" });
   await page.keyboard.press("A");
+  await page.keyboard.press("Semicolon");
+  await page.keyboard.press("Slash");
   const expected = [
     "button:0 action:1 x:900 y:420",
     "button:0 action:0 x:900 y:420",
@@ -136,6 +138,10 @@ test("a click and a key are echoed exactly, on the console and under the canvas"
     "button:2 action:0 x:1001 y:601",
     "key:65 action:1",
     "key:65 action:0",
+    "key:59 action:1",
+    "key:59 action:0",
+    "key:47 action:1",
+    "key:47 action:0",
   ];
   await waitFor("the echo", async () => (lines.length >= expected.length ? true : undefined));
   assert.deepEqual(lines, expected);
