@@ -111,10 +111,10 @@ export async function canvasBox(page) {
   }
 }
 
-// What the canvas shows now, counted in the page from a screenshot of it:
-// the colour at each of `points` ([x, y] in canvas pixels), the number of
-// near-pure red, green and blue pixels, of dark pixels (the panel), and the
-// centre of the blue ones.
+// What the canvas shows now, counted in the page from a screenshot of it
+// (in device pixels): the colour at each of `points` ([x, y] in the canvas's
+// CSS pixels), the number of near-pure red, green and blue device pixels, of
+// dark ones (the panel), and the centre of the blue ones in CSS pixels.
 export async function readCanvas(page, points = []) {
   const canvas = await page.$("#canvas");
   let base64;
@@ -130,7 +130,9 @@ export async function readCanvas(page, points = []) {
       const context = new OffscreenCanvas(image.width, image.height).getContext("2d");
       context.drawImage(image, 0, 0);
       const { data, width } = context.getImageData(0, 0, image.width, image.height);
-      const at = (x, y) => Array.from(data.slice((y * width + x) * 4, (y * width + x) * 4 + 3));
+      const scale = width / document.getElementById("canvas").getBoundingClientRect().width;
+      const pixel = (x, y) => (Math.floor(y * scale) * width + Math.floor(x * scale)) * 4;
+      const at = (x, y) => Array.from(data.slice(pixel(x, y), pixel(x, y) + 3));
       const counts = { red: 0, green: 0, blue: 0, dark: 0 };
       let blueX = 0;
       let blueY = 0;
@@ -148,7 +150,7 @@ export async function readCanvas(page, points = []) {
       return {
         colours: points.map(([x, y]) => at(x, y)),
         ...counts,
-        blueCentre: counts.blue > 0 ? [blueX / counts.blue, blueY / counts.blue] : null,
+        blueCentre: counts.blue > 0 ? [blueX / counts.blue / scale, blueY / counts.blue / scale] : null,
       };
     },
     { base64, points });
