@@ -3,9 +3,13 @@
 #include "StandardStreams.h"
 #include "Window.h"
 
+#include <cstdio>
+#include <string>
+
 namespace {
 Window* g_window = nullptr;
 Scene* g_scene = nullptr;
+int g_exitStatus = 0;
 
 // GLFW calls these only from inside glfwPollEvents and the event loop, which
 // start after the scene exists.
@@ -17,7 +21,26 @@ void forwardMouseButton(MouseButton button, ButtonAction action, int x, int y) {
     g_scene->onMouseButton(button, action, x, y);
 }
 
+// A lost device is said on standard output and replaced before the next
+// frame. False when no new one can be had.
+bool carryOnAfterDeviceLoss() {
+    const std::string line = takeDeviceLoss();
+    std::printf("%s\n", line.c_str());
+    flushEchoLine();
+    WGPUDevice device = g_window->replaceDevice();
+    if (device == nullptr) {
+        return false;
+    }
+    g_scene->replaceDevice(device);
+    return true;
+}
+
 void forwardFrame(double time) {
+    if (deviceLost() && !carryOnAfterDeviceLoss()) {
+        g_exitStatus = 1;
+        g_window->close();
+        return;
+    }
     g_scene->render(time);
 }
 
@@ -60,5 +83,5 @@ int main(int /*argc*/, char** /*argv*/) {
     g_window->show();
     g_window->run(forwardFrame);
     g_window->destroy();
-    return 0;
+    return g_exitStatus;
 }

@@ -8,10 +8,19 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <mutex>
+#include <string>
 #include <utility>
 #include <vector>
 
 int g_backendType = 0;
+
+namespace {
+// Dawn may report a loss from any of its threads; the frame loop reads it.
+std::mutex g_lossMutex;
+bool g_lost = false;
+std::string g_lossMessage;
+} // namespace
 
 namespace {
 WGPUBackendType toLibraryBackend(int backend) {
@@ -58,6 +67,7 @@ struct AdapterRequest {
 // Requests given up on stay for the rest of the process: the library may
 // still answer them, as late as when the instance goes at exit.
 std::vector<std::unique_ptr<AdapterRequest>> g_abandonedRequests;
+bool g_lastRequestUnanswered = false;
 
 void onAdapterAnswer(WGPURequestAdapterStatus status, WGPUAdapter adapter, WGPUStringView,
                      void* userdata1, void*) {
@@ -83,6 +93,7 @@ WGPUAdapter requestAdapter(WGPUInstance instance, const WGPURequestAdapterOption
     while (!request->answered && std::chrono::steady_clock::now() < deadline) {
         awaitAnswers(instance);
     }
+    g_lastRequestUnanswered = !request->answered;
     if (!request->answered) {
         request->abandoned = true;
         g_abandonedRequests.push_back(std::move(request));
@@ -151,7 +162,12 @@ int adapterBackend(WGPUAdapter adapter) {
     return backend;
 }
 
+bool adapterRequestWentUnanswered() {
+    return g_lastRequestUnanswered;
+}
+
 WGPUAdapter selectAdapter(int preferred, int fallback) {
+    g_lastRequestUnanswered = false;
     WGPUAdapter adapter = firstAdapterOf(preferred);
     if (adapter == nullptr && fallback != 0) {
         adapter = firstAdapterOf(fallback);
@@ -167,4 +183,47 @@ void onDeviceError(WGPUDevice const*, WGPUErrorType, WGPUStringView message, voi
     }
     std::fputc('\n', stdout);
     flushEchoLine();
+}
+
+WGPUDeviceDescriptor deviceDescriptorWithCallbacks() {
+    WGPUDeviceDescriptor descriptor{};
+    descriptor.uncapturedErrorCallbackInfo.callback = onDeviceError;
+    descriptor.deviceLostCallbackInfo.mode = WGPUCallbackMode_AllowSpontaneous;
+    descriptor.deviceLostCallbackInfo.callback = onDeviceLost;
+    return descriptor;
+}
+
+void onDeviceLost(WGPUDevice const*, WGPUDeviceLostReason reason, WGPUStringView message, void*,
+                  void*) {
+    if (reason == WGPUDeviceLostReason_Destroyed ||
+        reason == WGPUDeviceLostReason_CallbackCancelled ||
+        reason == WGPUDeviceLostReason_FailedCreation) {
+        return;
+    }
+    std::string text;
+    if (message.data != nullptr) {
+        text.assign(message.data,
+                    message.length == WGPU_STRLEN ? std::strlen(message.data) : message.length);
+    }
+    // The first line says why; Dawn's lines after it say where in Dawn.
+    text = text.substr(0, text.find_first_of("\r\n"));
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    const std::lock_guard<std::mutex> lock(g_lossMutex);
+    g_lost = true;
+    g_lossMessage = text.empty() ? "no reason given" : text;
+}
+
+bool deviceLost() {
+    const std::lock_guard<std::mutex> lock(g_lossMutex);
+    return g_lost;
+}
+
+std::string takeDeviceLoss() {
+    const std::lock_guard<std::mutex> lock(g_lossMutex);
+    g_lost = false;
+    std::string line = "The GPU device was lost: " + g_lossMessage;
+    g_lossMessage.clear();
+    return line;
 }

@@ -4,17 +4,26 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cstring>
+#include <string>
+
 namespace {
 struct DeviceRequest {
     bool answered = false;
     WGPUDevice device = nullptr;
+    std::string refusal;
 };
 
-void onDeviceAnswer(WGPURequestDeviceStatus status, WGPUDevice device, WGPUStringView,
+void onDeviceAnswer(WGPURequestDeviceStatus status, WGPUDevice device, WGPUStringView message,
                     void* userdata1, void*) {
     auto* request = static_cast<DeviceRequest*>(userdata1);
     request->answered = true;
     request->device = status == WGPURequestDeviceStatus_Success ? device : nullptr;
+    if (request->device == nullptr && message.data != nullptr) {
+        request->refusal.assign(message.data, message.length == WGPU_STRLEN
+                                                  ? std::strlen(message.data)
+                                                  : message.length);
+    }
 }
 } // namespace
 
@@ -25,10 +34,9 @@ void awaitAnswers(WGPUInstance /*instance*/) {
 }
 
 // The browser settles every device request, with a device or without one.
-WGPUDevice createDeviceWithErrorPrinter(WGPUAdapter adapter) {
+WGPUDevice createDeviceWithErrorPrinter(WGPUAdapter adapter, std::string* refusal) {
     DeviceRequest request;
-    WGPUDeviceDescriptor descriptor{};
-    descriptor.uncapturedErrorCallbackInfo.callback = onDeviceError;
+    const WGPUDeviceDescriptor descriptor = deviceDescriptorWithCallbacks();
     WGPURequestDeviceCallbackInfo callbackInfo{};
     callbackInfo.mode = WGPUCallbackMode_AllowSpontaneous;
     callbackInfo.callback = onDeviceAnswer;
@@ -36,6 +44,9 @@ WGPUDevice createDeviceWithErrorPrinter(WGPUAdapter adapter) {
     wgpuAdapterRequestDevice(adapter, &descriptor, callbackInfo);
     while (!request.answered) {
         awaitAnswers(gpuInstance());
+    }
+    if (refusal != nullptr) {
+        *refusal = request.refusal;
     }
     return request.device;
 }

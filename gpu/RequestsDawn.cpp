@@ -2,6 +2,7 @@
 
 #include "Device.h"
 
+#include <string>
 #include <thread>
 
 void awaitAnswers(WGPUInstance instance) {
@@ -9,8 +10,8 @@ void awaitAnswers(WGPUInstance instance) {
     std::this_thread::yield();
 }
 
-WGPUDevice createDeviceWithErrorPrinter(WGPUAdapter adapter) {
-    WGPUDeviceDescriptor descriptor{};
-    descriptor.uncapturedErrorCallbackInfo.callback = onDeviceError;
+// Dawn makes the device at once and gives no reason when it cannot.
+WGPUDevice createDeviceWithErrorPrinter(WGPUAdapter adapter, std::string* /*refusal*/) {
+    const WGPUDeviceDescriptor descriptor = deviceDescriptorWithCallbacks();
     return wgpuAdapterCreateDevice(adapter, &descriptor);
 }

@@ -5,6 +5,7 @@
 
 #include "Device.h"
 #include "DisplayConnection.h"
+#include "SurfaceExtent.h"
 
 #include <initializer_list>
 
@@ -130,16 +131,37 @@ WGPUTextureFormat chooseSurfaceFormat(const WGPUTextureFormat* formats, size_t c
 }
 
 WGPUSurface configureSwapChain(WGPUDevice device) {
+    // A surface goes from one device to another (the first one lost) only
+    // through being unconfigured: Dawn's Vulkan swap chain refuses otherwise.
+    if (g_surfaceConfiguration.device != nullptr && g_surfaceConfiguration.device != device) {
+        wgpuSurfaceUnconfigure(g_surface);
+    }
     g_surfaceConfiguration = WGPUSurfaceConfiguration{};
     g_surfaceConfiguration.device = device;
     g_surfaceConfiguration.format = g_swapChainFormat;
     g_surfaceConfiguration.usage = WGPUTextureUsage_RenderAttachment;
-    g_surfaceConfiguration.width = kSurfaceWidth;
-    g_surfaceConfiguration.height = kSurfaceHeight;
+    const SurfaceExtent extent = wantedSurfaceExtent();
+    g_surfaceConfiguration.width = extent.width;
+    g_surfaceConfiguration.height = extent.height;
     g_surfaceConfiguration.alphaMode = g_alphaMode;
     g_surfaceConfiguration.presentMode = WGPUPresentMode_Fifo;
     wgpuSurfaceConfigure(g_surface, &g_surfaceConfiguration);
     return g_surface;
+}
+
+bool fitSwapChainToWindow() {
+    if (g_surface == nullptr || g_surfaceConfiguration.device == nullptr) {
+        return false;
+    }
+    const SurfaceExtent configured{g_surfaceConfiguration.width, g_surfaceConfiguration.height};
+    const SurfaceExtent wanted = wantedSurfaceExtent();
+    if (wanted == configured && drawingBufferHas(configured)) {
+        return false;
+    }
+    g_surfaceConfiguration.width = wanted.width;
+    g_surfaceConfiguration.height = wanted.height;
+    wgpuSurfaceConfigure(g_surface, &g_surfaceConfiguration);
+    return true;
 }
 
 bool acquireFrameTarget(WGPUSurface surface, FrameTarget& target) {

@@ -30,9 +30,15 @@ bool createNativeSwapChainImpl(int backendType, WGPUAdapter adapter, WGPUDevice 
 // none of them can be drawn in.
 WGPUTextureFormat chooseSurfaceFormat(const WGPUTextureFormat* formats, size_t count);
 
-// Configures the surface for the device at 1280 x 720 for rendering and
-// returns it.
+// Configures the surface for the device for rendering, at the extent it
+// should have (1280 x 720 on the desktop; see SurfaceExtent.h), and returns it.
 WGPUSurface configureSwapChain(WGPUDevice device);
+
+// Configures the surface again, for the same device, when the extent it should
+// have has changed (in the browser, with the device pixel ratio) or its drawing
+// buffer was resized from outside. Returns whether it did; never on the
+// desktop, where the extent is fixed.
+bool fitSwapChainToWindow();
 
 // One frame's target: the surface texture and a view of it.
 struct FrameTarget {

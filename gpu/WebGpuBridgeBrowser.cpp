@@ -450,12 +450,25 @@ void answerAdapter(::WGPURequestAdapterStatus status, ::WGPUAdapter adapter, con
     }
 }
 
-// The device's error callback lives as long as the device: for the process.
+// The device's error and loss callbacks live as long as the device: for the
+// process (a device lost is never released by the browser's binding either).
 struct DeviceAnswer {
     ours::WGPURequestDeviceCallbackInfo callbackInfo;
     ours::WGPUUncapturedErrorCallbackInfo errorCallbackInfo;
+    ours::WGPUDeviceLostCallbackInfo lostCallbackInfo;
     ours::WGPUDevice device = nullptr;
 };
+
+// The program never destroys a device of the browser's: it only lets go of
+// it, which destroys nothing. So every loss the browser reports, "destroyed"
+// too (by the page or the browser, from outside), is one the program did not
+// cause.
+void reportDeviceLoss(::WGPUDeviceLostReason, const char* message, void* userdata) {
+    auto* answer = static_cast<DeviceAnswer*>(userdata);
+    const ours::WGPUDeviceLostCallbackInfo& info = answer->lostCallbackInfo;
+    info.callback(&answer->device, ours::WGPUDeviceLostReason_Unknown, view(message),
+                  info.userdata1, info.userdata2);
+}
 
 void reportDeviceError(::WGPUErrorType type, const char* message, void* userdata) {
     auto* answer = static_cast<DeviceAnswer*>(userdata);
@@ -469,9 +482,13 @@ void answerDevice(::WGPURequestDeviceStatus status, ::WGPUDevice device, const c
     auto* answer = static_cast<DeviceAnswer*>(userdata);
     const ours::WGPURequestDeviceCallbackInfo info = answer->callbackInfo;
     const bool made = status == WGPURequestDeviceStatus_Success && device != nullptr;
-    if (made && answer->errorCallbackInfo.callback != nullptr) {
+    const bool watched = answer->errorCallbackInfo.callback != nullptr ||
+                         answer->lostCallbackInfo.callback != nullptr;
+    if (made && watched) {
         answer->device = ours_(device);
-        wgpuDeviceSetUncapturedErrorCallback(device, reportDeviceError, answer);
+        if (answer->errorCallbackInfo.callback != nullptr) {
+            wgpuDeviceSetUncapturedErrorCallback(device, reportDeviceError, answer);
+        }
     } else {
         delete answer;
     }
@@ -567,7 +584,12 @@ ours::WGPUFuture tallowickAdapterRequestDevice(ours::WGPUAdapter adapter,
     ::WGPUDeviceDescriptor request{};
     if (descriptor != nullptr) {
         answer->errorCallbackInfo = descriptor->uncapturedErrorCallbackInfo;
+        answer->lostCallbackInfo = descriptor->deviceLostCallbackInfo;
         request.label = text(descriptor->label, label);
+        if (answer->lostCallbackInfo.callback != nullptr) {
+            request.deviceLostCallback = reportDeviceLoss;
+            request.deviceLostUserdata = answer;
+        }
     }
     wgpuAdapterRequestDevice(theirs(adapter), &request, answerDevice, answer);
     return ours::WGPUFuture{0};
@@ -897,6 +919,10 @@ void tallowickSurfaceConfigure(ours::WGPUSurface surface,
     canvas.height = configuration->height;
     canvas.presentMode = toTheirs(kPresentModes, configuration->presentMode, WGPUPresentMode_Fifo);
     wgpuSurfaceConfigure(theirs(surface), &canvas);
+}
+
+void tallowickSurfaceUnconfigure(ours::WGPUSurface surface) {
+    wgpuSurfaceUnconfigure(theirs(surface));
 }
 
 void tallowickSurfaceGetCurrentTexture(ours::WGPUSurface surface,

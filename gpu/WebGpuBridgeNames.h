@@ -53,6 +53,7 @@
 #define wgpuSurfaceAddRef tallowickSurfaceAddRef
 #define wgpuSurfaceCapabilitiesFreeMembers tallowickSurfaceCapabilitiesFreeMembers
 #define wgpuSurfaceConfigure tallowickSurfaceConfigure
+#define wgpuSurfaceUnconfigure tallowickSurfaceUnconfigure
 #define wgpuSurfaceGetCapabilities tallowickSurfaceGetCapabilities
 #define wgpuSurfaceGetCurrentTexture tallowickSurfaceGetCurrentTexture
 #define wgpuSurfacePresent tallowickSurfacePresent

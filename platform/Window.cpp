@@ -3,7 +3,6 @@
 #include "CallbackSlots.h"
 #include "GlfwStart.h"
 #include "NativeHandle.h"
-#include "StandardStreams.h"
 
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
@@ -14,9 +13,11 @@ namespace {
 NativeWindow g_nativeWindow;
 } // namespace
 
+// The line has no break of its own, so line buffering would hold it until the
+// next line or the exit: it goes out now (GLFW reports errors rarely).
 void onGlfwError(int code, const char* description) {
     std::printf("GLFW [%d]: %s", code, description);
-    flushEchoLine();
+    std::fflush(stdout);
 }
 
 void* Window::create() {
@@ -26,6 +27,11 @@ void* Window::create() {
         return nullptr;
     }
     glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
+    // Mapped by show(), once errors about it are handled: another client may
+    // destroy it as soon as it exists, and GLFW 3.3 puts Xlib's own error
+    // handler, which ends the process, back in place while it makes the window.
+    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+    handleErrorsAboutGoneWindows(nullptr);
     glfwWindow = glfwCreateWindow(kWindowWidth, kWindowHeight, kWindowTitle, nullptr, nullptr);
     if (glfwWindow == nullptr) {
         glfwTerminate();
@@ -66,6 +72,10 @@ void Window::runPass(FrameCallback frame) {
         }
     }
     frame(0.0);
+}
+
+void Window::close() {
+    glfwSetWindowShouldClose(glfwWindow, GLFW_TRUE);
 }
 
 void Window::destroy() {

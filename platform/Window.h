@@ -26,6 +26,10 @@ class Window {
     bool closedBeforeShown() const { return closedEarly; }
     // Configures the window's surface for the device at 1280 x 720.
     WGPUSurface createSwapChain(WGPUDevice device);
+    // After the device was lost: a new one of the back end createDevice was
+    // asked for, with the window's surface configured for it. Null when none
+    // can be had; the reason is then written on one line of standard error.
+    WGPUDevice replaceDevice();
 
     void setKeyCallback(KeyCallback callback);
     // Also follows the pointer through GLFW's events, so that each button
@@ -40,6 +44,8 @@ class Window {
     // reports it gone. In the browser, which drives the frames, it does not
     // return: the page runs until it is closed.
     void run(FrameCallback frame);
+    // Ends the event loop after the pass under way, as closing the window does.
+    void close();
     void destroy();
 
   private:
@@ -50,6 +56,7 @@ class Window {
     int height = 0;
     WGPUSurface swapChain = nullptr;
     WGPUDevice device = nullptr;
+    int backendRequest = 0;
     void* reserved = nullptr;
     GLFWwindow* glfwWindow = nullptr;
     bool closedEarly = false;

@@ -10,14 +10,24 @@
 namespace {
 constexpr int kUiFramesInFlight = 3;
 
+// The UI library's own font is drawn at 13 pixels.
+constexpr float kDefaultFontPixels = 13.0f;
+
 const ImVec2 kSurfaceSize(static_cast<float>(kSurfaceWidth), static_cast<float>(kSurfaceHeight));
 
 // The window's size in the last UI frame; zero before the first.
 ImVec2 g_uiWindowSize;
 
-// The surface keeps its size whatever the window's, and its picture is
-// stretched over the window. So the UI is laid out on the surface, and the
-// pointer is carried over from window to surface coordinates.
+// The pixels of the surface per pixel of the UI's 1280 x 720 layout: 1 on the
+// desktop, the device pixel ratio in the browser.
+ImVec2 surfaceScale() {
+    return ImVec2(static_cast<float>(g_surfaceConfiguration.width) / kSurfaceSize.x,
+                  static_cast<float>(g_surfaceConfiguration.height) / kSurfaceSize.y);
+}
+
+// The surface's picture is stretched over the window whatever the window's
+// size. So the UI is laid out on 1280 x 720, drawn at the surface's scale, and
+// the pointer is carried over from window to layout coordinates.
 void mapUiOntoSurface(ImGuiIO& io) {
     const ImVec2 window = io.DisplaySize;
     if (window.x <= 0.0f || window.y <= 0.0f) {
@@ -29,7 +39,29 @@ void mapUiOntoSurface(ImGuiIO& io) {
         io.MousePos.y *= kSurfaceSize.y / window.y;
     }
     io.DisplaySize = kSurfaceSize;
-    io.DisplayFramebufferScale = ImVec2(1.0f, 1.0f);
+    const ImVec2 scale = surfaceScale();
+    io.DisplayFramebufferScale = scale.x > 0.0f && scale.y > 0.0f ? scale : ImVec2(1.0f, 1.0f);
+}
+
+// The scale the font atlas was last rasterised for.
+float g_fontScale = 1.0f;
+
+// The panel's text is rasterised at the surface's scale, not stretched from
+// an atlas of 1280 x 720's: at twice the pixels, glyphs of twice the size,
+// shown at the layout's size. Rebuilding the atlas drops the renderer's font
+// texture, which its next frame makes anew.
+void fitFontToSurface(ImGuiIO& io) {
+    const float scale = surfaceScale().y;
+    if (!(scale > 0.0f) || scale == g_fontScale) {
+        return;
+    }
+    g_fontScale = scale;
+    io.Fonts->Clear();
+    ImFontConfig font;
+    font.SizePixels = kDefaultFontPixels * scale;
+    io.Fonts->AddFontDefault(&font);
+    io.FontGlobalScale = 1.0f / scale;
+    ImGui_ImplWGPU_InvalidateDeviceObjects();
 }
 
 // A position the UI wants the pointer moved to is on the surface; the platform
@@ -47,8 +79,15 @@ void Scene::initUI(GLFWwindow* window) {
     IMGUI_CHECKVERSION();
     ImGui::CreateContext();
     ImGui::GetIO().IniFilename = nullptr;
+    g_fontScale = 1.0f;
     ImGui::StyleColorsDark();
     ImGui_ImplGlfw_InitForOther(window, true);
+    startUIRenderer();
+}
+
+// Started again on a new device, the renderer first lets go of the objects it
+// made on the old one.
+void Scene::startUIRenderer() {
     ImGui_ImplWGPU_Init(device, kUiFramesInFlight, g_swapChainFormat);
 }
 
@@ -56,6 +95,7 @@ void Scene::drawUI() {
     if (!showUI) {
         return;
     }
+    fitFontToSurface(ImGui::GetIO());
     ImGui_ImplWGPU_NewFrame();
     mapWantedPointerOntoWindow(ImGui::GetIO());
     ImGui_ImplGlfw_NewFrame();

@@ -29,6 +29,13 @@ Scene::Scene() {
 }
 
 Scene::~Scene() {
+    releaseGpuObjects();
+    if (swapChain != nullptr) {
+        wgpuSurfaceRelease(swapChain);
+    }
+}
+
+void Scene::releaseGpuObjects() {
     if (bindGroup != nullptr) {
         wgpuBindGroupRelease(bindGroup);
     }
@@ -44,15 +51,27 @@ Scene::~Scene() {
     if (pipeline != nullptr) {
         wgpuRenderPipelineRelease(pipeline);
     }
-    if (swapChain != nullptr) {
-        wgpuSurfaceRelease(swapChain);
-    }
     if (queue != nullptr) {
         wgpuQueueRelease(queue);
     }
     if (device != nullptr) {
         wgpuDeviceRelease(device);
     }
+    bindGroup = nullptr;
+    uniformBuffer = nullptr;
+    indexBuffer = nullptr;
+    vertexBuffer = nullptr;
+    pipeline = nullptr;
+    queue = nullptr;
+    device = nullptr;
+}
+
+void Scene::replaceDevice(WGPUDevice handle) {
+    releaseGpuObjects();
+    device = handle;
+    queue = wgpuDeviceGetQueue(device);
+    createPipelineAndBuffers();
+    startUIRenderer();
 }
 
 void Scene::initShaderSources() {
@@ -201,6 +220,7 @@ float Scene::advanceRotation(float degrees, float speed, int direction) {
 }
 
 bool Scene::render(double /*time*/) {
+    fitSwapChainToWindow();
     drawUI();
     FrameTarget target;
     if (!acquireFrameTarget(swapChain, target)) {

@@ -28,6 +28,11 @@ class Scene {
     void setQueue(WGPUQueue handle);
     void setSwapChain(WGPUSurface handle);
     void setShowUI(bool show);
+    // Carries on with a new device after the one in use was lost: every GPU
+    // object of the scene and of the UI renderer is made anew on it, and what
+    // the user set (the angle and direction, the speed, the colours, the
+    // panel) stays. Takes over the device's reference.
+    void replaceDevice(WGPUDevice handle);
 
     // A buffer of the given size and usage (plus copy destination), filled
     // with the initial bytes through the queue.
@@ -76,6 +81,9 @@ class Scene {
     friend struct SceneTestAccess;
 
     void recordTriangle(WGPURenderPassEncoder pass);
+    // Releases the pipeline, buffers and bind group, the queue and the device.
+    void releaseGpuObjects();
+    void startUIRenderer();
 
     float rotationDegrees = 0.0f;
     int32_t direction = 1;

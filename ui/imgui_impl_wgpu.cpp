@@ -299,6 +299,35 @@ void ReleaseCachedBindGroups() {
     g_resources.ImageBindGroupCache.Clear();
 }
 
+uint32_t DisplayExtent(float size) {
+    return static_cast<uint32_t>(size < kMaxDisplayExtent ? size : kMaxDisplayExtent);
+}
+
+// Render-target pixels per display unit: the draw data's framebuffer scale,
+// or 1 where it is not a positive number.
+ImVec2 FramebufferScale(const ImDrawData* draw_data) {
+    const ImVec2 scale = draw_data->FramebufferScale;
+    const bool usable = scale.x > 0.0f && scale.y > 0.0f && scale.x < kMaxDisplayExtent &&
+                        scale.y < kMaxDisplayExtent;
+    return usable ? scale : ImVec2(1.0f, 1.0f);
+}
+
+// The viewport's extent in render-target pixels. Scaled, it is rounded down:
+// a scale that is not exact in binary must not take the viewport past the
+// target it fills.
+float ViewportExtent(float display, float scale) {
+    return scale == 1.0f ? display : static_cast<float>(DisplayExtent(display * scale));
+}
+
+// One scissor edge in render-target pixels, clamped to [0, extent]; NaN counts as 0.
+uint32_t ScissorEdge(float value, uint32_t extent) {
+    if (!(value > 0.0f))
+        return 0;
+    if (value >= static_cast<float>(extent))
+        return extent;
+    return static_cast<uint32_t>(value);
+}
+
 void SetupRenderState(ImDrawData* draw_data, WGPURenderPassEncoder ctx, FrameSlot* fr) {
     {
         const float L = draw_data->DisplayPos.x;
@@ -314,8 +343,10 @@ void SetupRenderState(ImDrawData* draw_data, WGPURenderPassEncoder ctx, FrameSlo
         WriteBuffer(g_resources.UniformBuffer, mvp, sizeof(mvp));
     }
 
-    wgpuRenderPassEncoderSetViewport(ctx, 0.0f, 0.0f, draw_data->DisplaySize.x,
-                                     draw_data->DisplaySize.y, 0.0f, 1.0f);
+    const ImVec2 scale = FramebufferScale(draw_data);
+    wgpuRenderPassEncoderSetViewport(ctx, 0.0f, 0.0f,
+                                     ViewportExtent(draw_data->DisplaySize.x, scale.x),
+                                     ViewportExtent(draw_data->DisplaySize.y, scale.y), 0.0f, 1.0f);
     wgpuRenderPassEncoderSetVertexBuffer(ctx, 0, fr->VertexBuffer, 0,
                                          static_cast<uint64_t>(fr->VertexCapacity) *
                                              sizeof(ImDrawVert));
@@ -350,19 +381,6 @@ bool StaysWithinItsList(const ImDrawList* cmd_list, const ImDrawCmd* pcmd) {
     for (unsigned int i = 0; i < pcmd->ElemCount; i++)
         largest = indices[i] > largest ? indices[i] : largest;
     return largest < vertices_from_offset;
-}
-
-uint32_t DisplayExtent(float size) {
-    return static_cast<uint32_t>(size < kMaxDisplayExtent ? size : kMaxDisplayExtent);
-}
-
-// One scissor edge in display pixels, clamped to [0, extent]; NaN counts as 0.
-uint32_t ScissorEdge(float value, uint32_t extent) {
-    if (!(value > 0.0f))
-        return 0;
-    if (value >= static_cast<float>(extent))
-        return extent;
-    return static_cast<uint32_t>(value);
 }
 
 // Group 0: the projection for the vertex stage, the sampler for the fragment stage.
@@ -666,8 +684,9 @@ void ImGui_ImplWGPU_RenderDrawData(ImDrawData* draw_data, WGPURenderPassEncoder 
 
     SetupRenderState(draw_data, pass_encoder, fr);
 
-    const uint32_t display_width = DisplayExtent(draw_data->DisplaySize.x);
-    const uint32_t display_height = DisplayExtent(draw_data->DisplaySize.y);
+    const ImVec2 scale = FramebufferScale(draw_data);
+    const uint32_t target_width = DisplayExtent(draw_data->DisplaySize.x * scale.x);
+    const uint32_t target_height = DisplayExtent(draw_data->DisplaySize.y * scale.y);
     int global_vtx_offset = 0;
     int global_idx_offset = 0;
     const ImVec2 clip_off = draw_data->DisplayPos;
@@ -689,10 +708,14 @@ void ImGui_ImplWGPU_RenderDrawData(ImDrawData* draw_data, WGPURenderPassEncoder 
             // The scissor must lie within the render target, which the
             // viewport already requires of the display rectangle: clip to it,
             // and skip a command that is left with nothing to draw.
-            const uint32_t left = ScissorEdge(pcmd->ClipRect.x - clip_off.x, display_width);
-            const uint32_t top = ScissorEdge(pcmd->ClipRect.y - clip_off.y, display_height);
-            const uint32_t right = ScissorEdge(pcmd->ClipRect.z - clip_off.x, display_width);
-            const uint32_t bottom = ScissorEdge(pcmd->ClipRect.w - clip_off.y, display_height);
+            const uint32_t left =
+                ScissorEdge((pcmd->ClipRect.x - clip_off.x) * scale.x, target_width);
+            const uint32_t top =
+                ScissorEdge((pcmd->ClipRect.y - clip_off.y) * scale.y, target_height);
+            const uint32_t right =
+                ScissorEdge((pcmd->ClipRect.z - clip_off.x) * scale.x, target_width);
+            const uint32_t bottom =
+                ScissorEdge((pcmd->ClipRect.w - clip_off.y) * scale.y, target_height);
             if (right <= left || bottom <= top)
                 continue;
 

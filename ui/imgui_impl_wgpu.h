@@ -20,8 +20,9 @@ IMGUI_IMPL_API void ImGui_ImplWGPU_Shutdown();
 // Must run before the platform binding's new-frame operation.
 IMGUI_IMPL_API void ImGui_ImplWGPU_NewFrame();
 // Records the draw data into an open pass whose single colour attachment has
-// the format given to ImGui_ImplWGPU_Init. Records nothing while the device
-// objects are absent or the display has no area.
+// the format given to ImGui_ImplWGPU_Init and the display's size times the
+// draw data's framebuffer scale. Records nothing while the device objects are
+// absent or the display has no area.
 IMGUI_IMPL_API void ImGui_ImplWGPU_RenderDrawData(ImDrawData* draw_data,
                                                   WGPURenderPassEncoder pass_encoder);
 

@@ -87,14 +87,32 @@ web_prepare_root() {
     "${WEB_SUDO[@]}" cp /etc/ssl/certs/ca-certificates.crt "$web_root.part/etc/ssl/certs/ca-certificates.crt"
     "${WEB_SUDO[@]}" mv "$web_root.part" "$web_root"
   fi
-  if [ ! -x "$web_root/usr/bin/emcc" ] || [ ! -x "$web_root/usr/bin/cmake" ] ||
-    [ ! -x "$web_root/usr/bin/dpkg-source" ]; then
+  if ! web_root_is_complete; then
     step "Installing Emscripten, CMake and dpkg-dev in the Debian 13 root (a few minutes, once)"
+    # What an install that was interrupted left unpacked or half-configured
+    # is configured where it can be, and completed by apt where it lacks what
+    # it needs; then the tools are installed.
+    { echo "=== dpkg --configure -a in the Debian 13 root"; web_in_root_as_root dpkg --configure -a; } \
+      >>"$log" 2>&1 </dev/null || true
     run_logged "apt-get update in the Debian 13 root" "$log" web_in_root_as_root apt-get -q update
+    run_logged "completing what an interrupted install left in the Debian 13 root" "$log" \
+      web_in_root_as_root apt-get -y -q -o Dpkg::Use-Pty=0 install -f --no-install-recommends
     run_logged "installing ${web_packages[*]} in the Debian 13 root" "$log" \
       web_in_root_as_root apt-get -y -q -o Dpkg::Use-Pty=0 install --no-install-recommends "${web_packages[@]}"
     web_in_root_as_root apt-get clean
   fi
+}
+
+# Whether the root's package database has every tool installed and nothing
+# left half-done (by an install that was interrupted): the tools' own files
+# may all be there while a library they need is not configured.
+web_root_is_complete() {
+  local admin=$web_root/var/lib/dpkg pkg status
+  for pkg in "${web_packages[@]}"; do
+    status=$(dpkg-query --admindir="$admin" -W -f='${Status}' "$pkg" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || return 1
+  done
+  [ -z "$(dpkg --admindir="$admin" --audit 2>&1)" ] && [ -z "$(ls -A "$admin/updates" 2>/dev/null)" ]
 }
 
 # Where the tools run: "host" or "root".
@@ -139,28 +157,38 @@ web_fetch_imgui() {
   fi
   step "Fetching the Debian source package imgui into $deps/imgui"
   mkdir -p "$deps"
-  rm -rf "$deps/imgui" "$deps/download-imgui"
+  rm -rf "$deps/imgui" "$deps/imgui.part" "$deps/download-imgui"
   mkdir -p "$deps/download-imgui"
   if [ "$WEB_PLACE" = root ]; then
     web_prepare_root_sources
+    # A folder of this run's own: another checkout may fetch at the same time.
+    local download=/var/tmp/imgui-$$
     run_logged "apt-get source imgui in the Debian 13 root" "$log" web_in_root_as_root \
-      bash -c 'mkdir -p /var/tmp/imgui && cd /var/tmp/imgui && apt-get source --download-only --only-source imgui'
-    cp "$web_root"/var/tmp/imgui/imgui_* "$deps/download-imgui/"
-    "${WEB_SUDO[@]}" rm -rf "$web_root/var/tmp/imgui"
+      bash -c 'rm -rf "$0" && mkdir -p "$0" && cd "$0" && apt-get source --download-only --only-source imgui' "$download"
+    cp "$web_root$download"/imgui_* "$deps/download-imgui/"
+    "${WEB_SUDO[@]}" rm -rf "$web_root$download"
   else
     web_prepare_host_sources
     (cd "$deps/download-imgui" &&
       run_logged "apt-get source imgui" "$log" apt-get source --download-only --only-source imgui)
   fi
-  (cd "$deps/download-imgui" && run_logged "unpacking imgui" "$log" dpkg-source -x ./*.dsc "$deps/imgui")
-  web_remove_bundled_bindings "$deps/imgui"
+  # With the tools' dpkg-source (the root's where there is one), into a folder
+  # that takes the package's name only once whole.
+  run_logged "unpacking imgui" "$log" web_run \
+    bash -c 'cd "$1" && dpkg-source -x ./*.dsc "$2"' _ "$deps/download-imgui" "$deps/imgui.part"
+  web_remove_bundled_bindings "$deps/imgui.part"
+  mv "$deps/imgui.part" "$deps/imgui"
   rm -rf "$deps/download-imgui"
 }
 
+# Source lines added to the root's APT sources, and their index fetched (again
+# where a run was interrupted between the two).
 web_prepare_root_sources() {
-  grep -q '^deb-src' "$web_root/etc/apt/sources.list" 2>/dev/null && return 0
-  sed -n 's/^deb /deb-src /p' "$web_root/etc/apt/sources.list" |
-    "${WEB_SUDO[@]}" tee -a "$web_root/etc/apt/sources.list" >/dev/null
+  if ! grep -q '^deb-src' "$web_root/etc/apt/sources.list" 2>/dev/null; then
+    sed -n 's/^deb /deb-src /p' "$web_root/etc/apt/sources.list" |
+      "${WEB_SUDO[@]}" tee -a "$web_root/etc/apt/sources.list" >/dev/null
+  fi
+  [ -n "$(web_in_root_as_root apt-cache showsrc --only-source imgui 2>/dev/null)" ] && return 0
   run_logged "apt-get update in the Debian 13 root" "$(web_log)" web_in_root_as_root apt-get -q update
 }
 

@@ -37,14 +37,38 @@ async function answer(folder, request, response) {
   } else if (!found || !found.isFile()) {
     response.writeHead(404, { "Content-Type": "text/plain" }).end("not found\n");
   } else {
-    response.writeHead(200, {
-      "Content-Type": kTypes[path.extname(file)] ?? "application/octet-stream",
-      "Content-Length": found.size,
-      "Cache-Control": "no-cache",
-    });
+    // Set, not written: the headers go out with the first bytes read, so a
+    // file that cannot be read still gets an error status.
+    response.statusCode = 200;
+    response.setHeader("Content-Type", kTypes[path.extname(file)] ?? "application/octet-stream");
+    response.setHeader("Content-Length", found.size);
+    response.setHeader("Cache-Control", "no-cache");
     if (request.method === "HEAD") response.end();
-    else createReadStream(file).pipe(response);
+    else sendFile(file, response);
   }
+}
+
+const kErrorStatuses = { EACCES: 403, EPERM: 403, ENOENT: 404, EISDIR: 404 };
+
+function sendFile(file, response) {
+  const stream = createReadStream(file);
+  // A client that goes away before the end leaves the response closed and
+  // the file half read: the file is closed with it.
+  response.once("close", () => stream.destroy());
+  response.on("error", () => stream.destroy());
+  stream.once("error", (error) => {
+    if (response.headersSent) {
+      // Part of the file went out: the client sees a cut answer.
+      response.destroy();
+      return;
+    }
+    response.removeHeader("Content-Length");
+    response.removeHeader("Cache-Control");
+    response
+      .writeHead(kErrorStatuses[error.code] ?? 500, { "Content-Type": "text/plain" })
+      .end(`cannot read the file (${error.code ?? error.message})\n`);
+  });
+  stream.pipe(response);
 }
 
 // Resolves to the listening server and the page's address.

@@ -56,6 +56,16 @@ TEST(ProgramLifetime, EndsWithStatusZeroWhenAnotherClientDestroysItsWindow) {
     x11.destroyWindow(window);
     EXPECT_EQ(program.wait(20000), 0);
     EXPECT_EQ(program.output(), "");
+
+    // Destroyed as soon as it exists: while the program brings up the device,
+    // before its first frame.
+    ChildProcess early({programUnderTest(TALLOWICK_BINARY)}, {{{"ASAN_OPTIONS", options}}, {}},
+                       {{}, true});
+    const unsigned long earlyWindow = x11.findWindow("Tallowick", 20000, early.pid());
+    ASSERT_NE(earlyWindow, 0u);
+    x11.destroyWindow(earlyWindow);
+    EXPECT_EQ(early.wait(20000), 0) << early.errorOutput();
+    EXPECT_EQ(early.output(), "");
 }
 
 namespace {

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <csignal>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -79,6 +81,10 @@ double apexAngle(const X11Driver::Screenshot& shot) {
 
 class RunningProgram : public ::testing::Test {
   protected:
+    RunningProgram() = default;
+    explicit RunningProgram(const ChildProcess::Options& options)
+        : program({programUnderTest(TALLOWICK_BINARY)}, options, {{}, true}) {}
+
     void SetUp() override {
         window = x11.findWindow("Tallowick", 20000, program.pid());
         ASSERT_NE(window, 0u);
@@ -212,6 +218,9 @@ TEST_F(RunningProgram, EchoesEveryEventAndALeftPressReversesTheTurning) {
 
     clickAt(kEmptyX, kEmptyY, 3);
     clickAt(kEmptyX, kEmptyY, 2);
+    x11.movePointer(kEmptyX + 100, kEmptyY + 100); // the horizontal wheel: not echoed
+    x11.click(6);
+    x11.click(7);
     clickAt(kEmptyX, kEmptyY, 8);
     expected += buttonLine(1, 1, kEmptyX, kEmptyY) + buttonLine(1, 0, kEmptyX, kEmptyY) +
                 buttonLine(2, 1, kEmptyX, kEmptyY) + buttonLine(2, 0, kEmptyX, kEmptyY) +
@@ -272,4 +281,59 @@ TEST_F(RunningProgram, ResizingAndMinimisingChangeNothingAndPrintNothing) {
     EXPECT_TRUE(shows(300, 69, kTitleBar)) << describe(x11.pixel(300, 69));
     EXPECT_EQ(close(), 0);
     EXPECT_EQ(program.output(), "");
+}
+
+namespace {
+// The program with a WebGPU library that loses the device on SIGUSR1; the
+// sanitizer runtime lets a library come before it.
+ChildProcess::Options losingTheDevice(bool adapterAfterLoss) {
+    const char* sanitizerOptions = std::getenv("ASAN_OPTIONS");
+    std::string options = sanitizerOptions != nullptr ? sanitizerOptions : "";
+    options += (options.empty() ? "" : ":") + std::string("verify_asan_link_order=0");
+    ChildProcess::Options launch{{{"LD_PRELOAD", DEVICE_LOSS_SHIM}, {"ASAN_OPTIONS", options}}, {}};
+    if (!adapterAfterLoss) {
+        launch.setEnv.emplace_back("DEVICE_LOSS_SHIM_NO_ADAPTER", "1");
+    }
+    return launch;
+}
+
+class ProgramLosingItsDevice : public RunningProgram {
+  protected:
+    ProgramLosingItsDevice() : RunningProgram(losingTheDevice(true)) {}
+};
+
+const std::string kLossLine = "The GPU device was lost: the driver was reset\n";
+} // namespace
+
+// A driver reset: said in one line, and the program carries on with a new
+// device, with what the user set, drawing and echoing as before.
+TEST_F(ProgramLosingItsDevice, CarriesOnWithANewDeviceAndTheSameState) {
+    // The press on the panel reverses the turning: clockwise at speed 1.
+    typeInto(kSliderX, kSliderY, kSliderTextX, XK_1);
+    x11.movePointer(kEmptyX, kEmptyY);
+    ASSERT_LT(turning(1000), -0.2);
+    std::string expected = program.output() + kLossLine;
+    kill(program.pid(), SIGUSR1);
+    ASSERT_TRUE(program.waitForOutput(kLossLine, 20000)) << program.output();
+    EXPECT_LT(turning(1000), -0.2) << "drawn on, at the speed and in the direction set";
+    EXPECT_TRUE(shows(300, 69, kTitleBar)) << "the panel is drawn again";
+    clickAt(kEmptyX, kEmptyY, 1);
+    expected += buttonLine(0, 1, kEmptyX, kEmptyY) + buttonLine(0, 0, kEmptyX, kEmptyY);
+    EXPECT_GT(turning(1000), 0.2);
+    EXPECT_EQ(close(), 0);
+    EXPECT_EQ(program.output(), expected);
+    EXPECT_EQ(program.errorOutput().find("Tallowick"), std::string::npos) << program.errorOutput();
+}
+
+// With no device to be had after the loss, the program ends saying why.
+TEST(ProgramLosingItsDeviceForGood, EndsWithStatusOneSayingWhy) {
+    ChildProcess program({programUnderTest(TALLOWICK_BINARY)}, losingTheDevice(false), {{}, true});
+    ASSERT_NE(X11Driver().findWindow("Tallowick", 20000, program.pid()), 0u);
+    kill(program.pid(), SIGUSR1);
+    EXPECT_EQ(program.wait(20000), 1);
+    EXPECT_EQ(program.output(), kLossLine);
+    const std::string reason = "Tallowick cannot go on: the GPU device was lost, and no graphics "
+                               "adapter of the Vulkan back end\n";
+    const std::string& errors = program.errorOutput();
+    EXPECT_EQ(errors.substr(errors.size() - std::min(errors.size(), reason.size())), reason);
 }

@@ -19,14 +19,15 @@
 
 namespace {
 struct Press {
+    MouseButton button;
     ButtonAction action;
     int x;
     int y;
 };
 std::vector<Press> g_presses;
 
-void record(MouseButton, ButtonAction action, int x, int y) {
-    g_presses.push_back({action, x, y});
+void record(MouseButton button, ButtonAction action, int x, int y) {
+    g_presses.push_back({button, action, x, y});
 }
 
 TEST(ButtonPosition, IsWhereThePointerWasWhenTheButtonWent) {
@@ -47,6 +48,8 @@ TEST(ButtonPosition, IsWhereThePointerWasWhenTheButtonWent) {
     // All of it is waiting for the program when it next looks.
     x11.movePointer(left + 100, top + 200);
     x11.button(1, true);
+    x11.click(6); // the horizontal wheel: no button of GLFW's
+    x11.click(7);
     x11.movePointer(left + 300, top + 400);
     x11.button(1, false);
     x11.movePointer(left + 500, top + 600);
@@ -134,23 +137,32 @@ TEST(ButtonPosition, StaysInLineWithWhatGlfwReports) {
         X11Driver::queueAsFromServer(native.display, native.window, events);
         glfwPollEvents();
     };
+    // The made-up release comes while the real one still waits in the queue.
     deliver({{Queued::ButtonDown, 1, 100, 100},
              {Queued::FocusLost, 0, 0, 0},
              {Queued::ButtonDown, 3, 0, 0},
              {Queued::ButtonUp, 3, 0, 0},
-             {Queued::ButtonUp, 1, 0, 0}});
+             {Queued::ButtonUp, 1, 70, 80}});
     ASSERT_EQ(g_presses.size(), 5u);
     EXPECT_EQ(g_presses[0].x, 100);
-    for (size_t i = 2; i < 5; ++i) {
+    EXPECT_TRUE(g_presses[1].action == ButtonAction::Release && g_presses[1].x == -7 &&
+                g_presses[1].y == -9);
+    for (size_t i = 2; i < 4; ++i) {
         EXPECT_TRUE(g_presses[i].x == 0 && g_presses[i].y == 0) << i;
     }
+    EXPECT_TRUE(g_presses[4].x == 70 && g_presses[4].y == 80);
     deliver({{Queued::ButtonDown, 0, 200, 200},
              {Queued::ButtonUp, 0, 200, 200},
              {Queued::ButtonDown, 13, 200, 200}, // past GLFW's last button
+             {Queued::ButtonDown, 6, 200, 200},  // the horizontal wheel
+             {Queued::ButtonUp, 7, 200, 200},
+             {Queued::ButtonDown, 12, 30, 40}, // GLFW's last button
              {Queued::ButtonDown, 1, 50, 60},
              {Queued::ButtonUp, 1, 92, 93}});
-    ASSERT_EQ(g_presses.size(), 2u);
-    EXPECT_TRUE(g_presses[0].x == 50 && g_presses[1].y == 93);
+    ASSERT_EQ(g_presses.size(), 3u);
+    EXPECT_TRUE(g_presses[0].button == MouseButton::Other && g_presses[0].x == 30 &&
+                g_presses[0].y == 40);
+    EXPECT_TRUE(g_presses[1].x == 50 && g_presses[2].y == 93);
     std::vector<Queued> beyondWhatIsKept;
     for (int i = 0; i <= static_cast<int>(kButtonPositionsKept); ++i) {
         beyondWhatIsKept.push_back({Queued::Type(i % 2), 1, i % 1000, 1}); // down, up, ...
@@ -162,6 +174,16 @@ TEST(ButtonPosition, StaysInLineWithWhatGlfwReports) {
     EXPECT_EQ(g_presses.back().x, -7);
     deliver({{Queued::ButtonUp, 1, 5, 6}});
     EXPECT_EQ(g_presses.at(0).x, 5);
+    // A second window on the same connection, then this one's callback set
+    // again: a click is reported once, with its position.
+    Window second;
+    ASSERT_NE(second.create(), nullptr);
+    second.setMouseButtonCallback(record);
+    window.setMouseButtonCallback(record);
+    deliver({{Queued::ButtonDown, 1, 21, 22}});
+    ASSERT_EQ(g_presses.size(), 1u);
+    EXPECT_TRUE(g_presses[0].x == 21 && g_presses[0].y == 22);
+    second.destroy();
     window.destroy();
     glfwTerminate();
 }

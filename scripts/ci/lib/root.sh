@@ -29,28 +29,37 @@ ci_host_mirror() {
 }
 
 # ci_base_tarball <release>: prints the path of the release's bootstrapped base,
-# made with debootstrap the first time (its output in the given log).
-ci_base_tarball() {
+# made with debootstrap the first time (its output in the given log). One
+# maker at a time, under a lock: what a maker that was interrupted left behind
+# (its half-made root, a half-written tarball) is removed by the next.
+ci_base_tarball() (
   local release=$1 log=$2 tarball work mirror
   tarball="$(ci_cache_dir)/$release-base.tar"
   if [ -f "$tarball" ]; then
     echo "$tarball"
-    return 0
+    exit 0
   fi
+  mkdir -p "$(ci_cache_dir)"
+  exec 9>"$(ci_cache_dir)/$release-base.lock"
+  flock 9
+  if [ -f "$tarball" ]; then
+    echo "$tarball"
+    exit 0
+  fi
+  rm -rf --one-file-system "$(ci_cache_dir)/bootstrap-$release" "$(ci_cache_dir)/bootstrap-$release".* "$tarball.part"
   mirror=$(ci_host_mirror) || {
     echo "found no Debian source in /etc/apt to take the mirror from" >&2
-    return 1
+    exit 1
   }
-  mkdir -p "$(ci_cache_dir)"
-  work=$(mktemp -d "$(ci_cache_dir)/bootstrap-$release.XXXXXX")
+  work="$(ci_cache_dir)/bootstrap-$release"
   if ! ci_retry 3 ci_debootstrap "$release" "$work/root" "$mirror" >>"$log" 2>&1; then
     rm -rf --one-file-system "$work"
-    return 1
+    exit 1
   fi
-  tar -C "$work/root" -cf "$tarball.part" . && mv "$tarball.part" "$tarball"
+  tar -C "$work/root" -cf "$tarball.part" . && mv "$tarball.part" "$tarball" || exit 1
   rm -rf --one-file-system "$work"
   echo "$tarball"
-}
+)
 
 # A try that failed half-way leaves a root debootstrap cannot go on from.
 ci_debootstrap() {

@@ -8,7 +8,8 @@
 // the null device cannot be opened.
 bool prepareStandardStreams();
 
-// Called after each line the program writes on standard output (an echoed
-// event, a GLFW error, a device error): where the C runtime cannot buffer by
-// line, the line goes out now.
+// Called after each line the program ends with a line break on standard
+// output (an echoed event, a device error): where the C runtime cannot buffer
+// by line, the line goes out now. A line without a break is flushed by its
+// writer.
 void flushEchoLine();
