@@ -869,6 +869,11 @@ void tallowickRenderPassEncoderRelease(ours::WGPURenderPassEncoder pass) {
 
 // The formats, present modes and alpha modes the canvas offers, in the
 // program's numbers; the binding's lists are constant, and so are these.
+// Of the formats, only the browser's preferred one
+// (navigator.gpu.getPreferredCanvasFormat()): the binding lists the others
+// too, but browsers advise the preferred one, and Firefox (153 on Linux)
+// crashes a few frames after a canvas is configured as rgba8unorm where it
+// prefers bgra8unorm.
 ours::WGPUStatus tallowickSurfaceGetCapabilities(ours::WGPUSurface surface,
                                                  ours::WGPUAdapter adapter,
                                                  ours::WGPUSurfaceCapabilities* capabilities) {
@@ -880,9 +885,11 @@ ours::WGPUStatus tallowickSurfaceGetCapabilities(ours::WGPUSurface surface,
     wgpuSurfaceGetCapabilities(theirs(surface), theirs(adapter), &offered);
     *capabilities = ours::WGPUSurfaceCapabilities{};
     capabilities->usages = ours::WGPUTextureUsage_RenderAttachment;
-    for (size_t i = 0; i < offered.formatCount && i < kMaxModes; ++i) {
-        formats[capabilities->formatCount++] =
-            toOurs(kTextureFormats, offered.formats[i], ours::WGPUTextureFormat_Undefined);
+    const ours::WGPUTextureFormat preferred =
+        toOurs(kTextureFormats, wgpuSurfaceGetPreferredFormat(theirs(surface), theirs(adapter)),
+               ours::WGPUTextureFormat_Undefined);
+    if (preferred != ours::WGPUTextureFormat_Undefined) {
+        formats[capabilities->formatCount++] = preferred;
     }
     for (size_t i = 0; i < offered.presentModeCount && i < kMaxModes; ++i) {
         presentModes[capabilities->presentModeCount++] =

@@ -2,7 +2,8 @@
 # Installs what is missing, builds Tallowick for the browser into
 # build-web/page/ (index.html, tallowick.js, tallowick.wasm) and serves that
 # folder on 127.0.0.1, printing its address. With a screen it serves until
-# stopped (Ctrl+C); without one it opens the page in headless Chromium, leaves
+# stopped (Ctrl+C); without one it opens the page in headless Chromium
+# (Firefox with TALLOWICK_BROWSER=firefox), leaves
 # tallowick-web-screenshot.png and stops. TALLOWICK_WEB_PORT sets the port
 # (default 8080). The tools' output goes to logs/.
 set -euo pipefail
@@ -23,6 +24,7 @@ fi
 web_serve_in_background "$page" "${TALLOWICK_WEB_PORT:-8080}"
 echo "Serving $page/ at $WEB_ADDRESS"
 screenshot="$PWD/tallowick-web-screenshot.png"
-step "No screen: opening $WEB_ADDRESS in headless Chromium for a screenshot"
+engine=${TALLOWICK_BROWSER:-chromium}
+step "No screen: opening $WEB_ADDRESS in headless ${engine^} for a screenshot"
 node scripts/web/screenshot.mjs "$WEB_ADDRESS" "$screenshot"
 echo "Screenshot: $screenshot"

@@ -235,14 +235,19 @@ web_build() {
   run_logged "building $build_dir/" "$log" web_run cmake --build "$build_dir" -j "$(nproc)" --target tallowick
 }
 
-# What drives the page: Node.js with npm, Debian's Chromium, and the pinned
-# Playwright (scripts/web/package-lock.json), which never downloads a browser.
+# What drives the page: Node.js with npm, Debian's Chromium and Firefox, and
+# the pinned Puppeteer (scripts/web/package-lock.json), which never downloads
+# a browser.
 web_prepare_browser() {
   local log missing=()
   log=$(web_log)
   command -v node >/dev/null 2>&1 || missing+=(nodejs)
   command -v npm >/dev/null 2>&1 || missing+=(npm)
   [ -x "${TALLOWICK_CHROMIUM:-/usr/bin/chromium}" ] || missing+=(chromium)
+  [ -x "${TALLOWICK_FIREFOX:-/usr/bin/firefox-esr}" ] || missing+=(firefox-esr)
+  # Firefox's WebGPU draws through Vulkan: without a GPU, on Mesa's lavapipe.
+  [ "$(dpkg-query -W -f='${Status}' mesa-vulkan-drivers 2>/dev/null)" = "install ok installed" ] ||
+    missing+=(mesa-vulkan-drivers)
   if [ ${#missing[@]} -gt 0 ]; then
     step "Installing what drives the page from Debian: ${missing[*]}"
     run_logged "apt-get update" "$log" web_apt_get update
@@ -250,8 +255,9 @@ web_prepare_browser() {
   fi
   local installed=scripts/web/node_modules/.package-lock.json
   if [ ! -f "$installed" ] || [ scripts/web/package-lock.json -nt "$installed" ]; then
-    step "Installing Playwright (npm playwright-core, as pinned in scripts/web/package-lock.json)"
-    run_logged "npm ci in scripts/web" "$log" npm ci --prefix scripts/web --no-audit --no-fund --ignore-scripts
+    step "Installing Puppeteer (npm puppeteer-core, as pinned in scripts/web/package-lock.json)"
+    run_logged "npm ci in scripts/web" "$log" env PUPPETEER_SKIP_DOWNLOAD=1 \
+      npm ci --prefix scripts/web --no-audit --no-fund --ignore-scripts
   fi
 }
 

@@ -1,11 +1,12 @@
 // node scripts/web/frames.mjs <page address> [frames]: the page's frame time
-// in headless Chromium, as the time between the frames the browser shows
-// (each runs one frame of the program), after the first frame and a warm-up
-// of 60 more. Prints one row of the benchmark table.
-import { launchChromium, openPage, waitForFirstFrame } from "./chromium.mjs";
+// in headless Chromium, or Firefox with TALLOWICK_BROWSER=firefox, as the
+// time between the frames the browser shows (each runs one frame of the
+// program), after the first frame and a warm-up of 60 more. Prints one row of
+// the benchmark table.
+import { kEngineName, launchBrowser, openPage, waitForFirstFrame } from "./browser.mjs";
 
 const [url, count = "300"] = process.argv.slice(2);
-const browser = await launchChromium();
+const browser = await launchBrowser();
 try {
   const page = await openPage(browser, url);
   await waitForFirstFrame(page);
@@ -23,7 +24,8 @@ try {
   }, Number(count));
   intervals.sort((a, b) => a - b);
   const at = (share) => intervals[Math.min(intervals.length - 1, Math.floor(share * intervals.length))];
-  console.log(`| frame, headless Chromium (SwiftShader WebGPU): page, ${intervals.length} frames | ` +
+  const adapter = kEngineName === "Chromium" ? "SwiftShader" : "lavapipe";
+  console.log(`| frame, headless ${kEngineName} (${adapter} WebGPU): page, ${intervals.length} frames | ` +
     `${at(0.5).toFixed(2)} ms | ${at(0.95).toFixed(2)} ms |  |  |  |`);
 } finally {
   await browser.close();

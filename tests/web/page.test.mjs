@@ -1,20 +1,23 @@
-// The browser build in a real browser: Debian's Chromium, headless, with
-// WebGPU on its software renderer. The page comes from TALLOWICK_WEB_PAGE
-// (default build-web/app), served on 127.0.0.1.
+// The browser build in a real browser, headless, with WebGPU on a software
+// adapter: Debian's Chromium or Firefox, as TALLOWICK_BROWSER says (each test
+// is named with it). The page comes from TALLOWICK_WEB_PAGE (default
+// build-web/app), served on 127.0.0.1.
 import assert from "node:assert/strict";
 import path from "node:path";
-import { after, before, test } from "node:test";
+import { after, before, test as nodeTest } from "node:test";
 
 import {
+  canvasBox,
   kCanvasHeight,
   kCanvasWidth,
-  launchChromium,
+  kEngineName,
+  launchBrowser,
   openPage,
   readCanvas,
   showsClearColour,
   waitFor,
   waitForFirstFrame,
-} from "../../scripts/web/chromium.mjs";
+} from "../../scripts/web/browser.mjs";
 import { servePage } from "../../scripts/web/serve.mjs";
 
 const kFolder = process.env.TALLOWICK_WEB_PAGE ?? path.join("build-web", "app");
@@ -26,12 +29,14 @@ const kVertex1Red = [100, 142];
 // A point on the triangle, away from the panel.
 const kAwayFromPanel = [900, 420];
 
+const test = (name, body) => nodeTest(`${kEngineName}: ${name}`, body);
+
 let served;
 let browser;
 
 before(async () => {
   served = await servePage(kFolder);
-  browser = await launchChromium();
+  browser = await launchBrowser();
 });
 
 after(async () => {
@@ -39,14 +44,14 @@ after(async () => {
   served?.server.close();
 });
 
-async function startedPage(lines = []) {
-  const page = await openPage(browser, served.url, lines);
+async function startedPage(lines = [], errors = []) {
+  const page = await openPage(browser, served.url, lines, errors);
   await waitForFirstFrame(page);
   return page;
 }
 
 async function canvasOrigin(page) {
-  const box = await page.locator("#canvas").boundingBox();
+  const box = await canvasBox(page);
   return [box.x, box.y];
 }
 
@@ -99,7 +104,7 @@ async function turning(page) {
 }
 
 async function linesShown(page) {
-  return (await page.locator("#output").textContent()).split("\n").filter(Boolean);
+  return (await page.$eval("#output", (output) => output.textContent)).split("\n").filter(Boolean);
 }
 
 test("the page shows the clear colour, the three vertex colours and the panel", async () => {
@@ -116,11 +121,14 @@ test("the page shows the clear colour, the three vertex colours and the panel", 
 
 test("a click and a key are echoed exactly, on the console and under the canvas", async () => {
   const lines = [];
-  const page = await startedPage(lines);
+  const errors = [];
+  const page = await startedPage(lines, errors);
   await clickCanvas(page, kAwayFromPanel);
   await clickCanvas(page, [1000, 600], { button: "right" });
   await clickCanvas(page, [1001, 601], { button: "middle" });
   await page.keyboard.press("A");
+  await page.keyboard.press("Semicolon");
+  await page.keyboard.press("Slash");
   const expected = [
     "button:0 action:1 x:900 y:420",
     "button:0 action:0 x:900 y:420",
@@ -130,10 +138,44 @@ test("a click and a key are echoed exactly, on the console and under the canvas"
     "button:2 action:0 x:1001 y:601",
     "key:65 action:1",
     "key:65 action:0",
+    "key:59 action:1",
+    "key:59 action:0",
+    "key:47 action:1",
+    "key:47 action:0",
   ];
   await waitFor("the echo", async () => (lines.length >= expected.length ? true : undefined));
   assert.deepEqual(lines, expected);
   assert.deepEqual(await linesShown(page), expected);
+  assert.deepEqual(errors, [], "no error on the console");
+  await page.close();
+});
+
+test("a press released off the canvas is echoed there, and no menu opens", async () => {
+  const lines = [];
+  const page = await startedPage(lines);
+  await page.evaluate(() => {
+    window.menus = [];
+    window.addEventListener("contextmenu", (event) => window.menus.push(event.defaultPrevented));
+  });
+  const [left, top] = await canvasOrigin(page);
+  await page.mouse.move(left + 900, top + 420);
+  await page.mouse.down();
+  await page.mouse.move(left + 1350, top + 800, { steps: 5 });
+  await page.mouse.up();
+  await clickCanvas(page, [1000, 600], { button: "right" });
+  const expected = [
+    "button:0 action:1 x:900 y:420",
+    "button:0 action:0 x:1350 y:800",
+    "button:1 action:1 x:1000 y:600",
+    "button:1 action:0 x:1000 y:600",
+  ];
+  await waitFor("the echo", async () => (lines.length >= expected.length ? true : undefined));
+  assert.deepEqual(lines, expected);
+  const menus = await waitFor("the right click's menu event", async () => {
+    const seen = await page.evaluate(() => window.menus);
+    return seen.length > 0 ? seen : undefined;
+  });
+  assert.deepEqual(menus, [true], "the page keeps the browser's menu closed");
   await page.close();
 });
 
@@ -158,18 +200,17 @@ test("an edit in the panel changes the triangle's colour", async () => {
 });
 
 test("without WebGPU the page says so, and what to do", async () => {
-  const withoutFlags = await launchChromium({ webgpu: false });
+  const withoutFlags = await launchBrowser({ webgpu: false });
   try {
     for (const hideWebGpu of [false, true]) {
       const page = await withoutFlags.newPage();
       if (hideWebGpu) {
-        await page.addInitScript(() => delete Navigator.prototype.gpu);
+        await page.evaluateOnNewDocument(() => delete Navigator.prototype.gpu);
       }
       await page.goto(served.url);
-      const problem = page.locator("#problem");
-      await problem.waitFor({ state: "visible", timeout: 60000 });
-      assert.match(await problem.textContent(), /WebGPU/);
-      assert.equal(await page.locator("#canvas").isVisible(), false);
+      const problem = await page.waitForSelector("#problem", { visible: true, timeout: 60000 });
+      assert.match(await problem.evaluate((element) => element.textContent), /WebGPU/);
+      assert.equal(await page.$eval("#canvas", (canvas) => canvas.checkVisibility()), false);
       await page.close();
     }
   } finally {
