@@ -48,10 +48,10 @@ class Window {
     void close();
     void destroy();
 
-  private:
     // One pass of the event loop: events, the resize callback, the frame.
     void runPass(FrameCallback frame);
 
+  private:
     int width = 0;
     int height = 0;
     WGPUSurface swapChain = nullptr;

@@ -158,8 +158,11 @@ export async function readCanvas(page, points = []) {
 
 // Opens the page; `lines` collects what the program writes on standard
 // output (the console's log lines), `errors` the console's errors.
-export async function openPage(browser, url, lines = [], errors = []) {
+// `beforeLoading(page)` runs before the page loads (for scripts that change
+// what the page finds).
+export async function openPage(browser, url, lines = [], errors = [], beforeLoading = null) {
   const page = await browser.newPage();
+  await beforeLoading?.(page);
   page.on("console", (message) => {
     if (message.type() === "log") lines.push(message.text());
     if (message.type() === "error") errors.push(message.text());
@@ -181,4 +184,50 @@ export async function waitForFirstFrame(page) {
     const picture = await readCanvas(page, [[kCanvasWidth - 4, kCanvasHeight - 4]]);
     return showsClearColour(picture) ? picture : undefined;
   });
+}
+
+// Where the panel's fields are on the canvas, with the UI library's default
+// style and font.
+export const kSpeedSlider = [170, 97];
+export const kVertex1Red = [100, 142];
+// A point on the triangle, away from the panel.
+export const kAwayFromPanel = [900, 420];
+
+export async function canvasOrigin(page) {
+  const box = await canvasBox(page);
+  return [box.x, box.y];
+}
+
+export async function clickCanvas(page, [x, y], options = {}) {
+  const [left, top] = await canvasOrigin(page);
+  await page.mouse.click(left + x, top + y, options);
+}
+
+// The browser delivers input as it comes, and the UI reads which keys are
+// held once a frame: a key pressed and let go between two frames is not seen
+// held. A person holds a key for longer than a frame; the tests wait for one.
+async function nextFrame(page) {
+  await page.evaluate(
+    () => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+}
+
+async function holding(page, key, action) {
+  await page.keyboard.down(key);
+  await nextFrame(page);
+  await action();
+  await nextFrame(page);
+  await page.keyboard.up(key);
+  await nextFrame(page);
+}
+
+// Ctrl+click a field of the panel, type a value into it and apply it.
+export async function typeIntoField(page, field, value) {
+  await holding(page, "Control", () => clickCanvas(page, field));
+  await holding(page, "Control", () => page.keyboard.press("A"));
+  await page.keyboard.type(value);
+  await holding(page, "Enter", async () => {});
+}
+
+export async function linesShown(page) {
+  return (await page.$eval("#output", (output) => output.textContent)).split("\n").filter(Boolean);
 }

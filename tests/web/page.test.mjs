@@ -7,27 +7,27 @@ import path from "node:path";
 import { after, before, test as nodeTest } from "node:test";
 
 import {
-  canvasBox,
+  clickCanvas,
+  canvasOrigin,
+  kAwayFromPanel,
   kCanvasHeight,
   kCanvasWidth,
   kEngineName,
+  kSpeedSlider,
+  kVertex1Red,
   launchBrowser,
+  linesShown,
   openPage,
   readCanvas,
   showsClearColour,
   waitFor,
+  typeIntoField,
   waitForFirstFrame,
 } from "../../scripts/web/browser.mjs";
 import { servePage } from "../../scripts/web/serve.mjs";
 
 const kFolder = process.env.TALLOWICK_WEB_PAGE ?? path.join("build-web", "app");
 
-// Where the panel's fields are on the canvas, with the UI library's default
-// style and font.
-const kSpeedSlider = [170, 97];
-const kVertex1Red = [100, 142];
-// A point on the triangle, away from the panel.
-const kAwayFromPanel = [900, 420];
 
 const test = (name, body) => nodeTest(`${kEngineName}: ${name}`, body);
 
@@ -50,41 +50,6 @@ async function startedPage(lines = [], errors = []) {
   return page;
 }
 
-async function canvasOrigin(page) {
-  const box = await canvasBox(page);
-  return [box.x, box.y];
-}
-
-async function clickCanvas(page, [x, y], options = {}) {
-  const [left, top] = await canvasOrigin(page);
-  await page.mouse.click(left + x, top + y, options);
-}
-
-// The browser delivers input as it comes, and the UI reads which keys are
-// held once a frame: a key pressed and let go between two frames is not seen
-// held. A person holds a key for longer than a frame; the tests wait for one.
-async function nextFrame(page) {
-  await page.evaluate(
-    () => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
-}
-
-async function holding(page, key, action) {
-  await page.keyboard.down(key);
-  await nextFrame(page);
-  await action();
-  await nextFrame(page);
-  await page.keyboard.up(key);
-  await nextFrame(page);
-}
-
-// Ctrl+click a field of the panel, type a value into it and apply it.
-async function typeIntoField(page, field, value) {
-  await holding(page, "Control", () => clickCanvas(page, field));
-  await holding(page, "Control", () => page.keyboard.press("A"));
-  await page.keyboard.type(value);
-  await holding(page, "Enter", async () => {});
-}
-
 // The angle of the blue apex about the canvas's centre, in degrees.
 async function apexAngle(page) {
   const { blueCentre } = await readCanvas(page);
@@ -101,10 +66,6 @@ async function turning(page) {
     const turned = ((await apexAngle(page)) - from + 540) % 360 - 180;
     return Math.abs(turned) >= 4 ? Math.sign(turned) : undefined;
   });
-}
-
-async function linesShown(page) {
-  return (await page.$eval("#output", (output) => output.textContent)).split("\n").filter(Boolean);
 }
 
 test("the page shows the clear colour, the three vertex colours and the panel", async () => {
