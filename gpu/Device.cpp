@@ -177,8 +177,13 @@ WGPUAdapter selectAdapter(int preferred, int fallback) {
 
 void onDeviceError(WGPUDevice const*, WGPUErrorType, WGPUStringView message, void*, void*) {
     if (message.data != nullptr) {
-        const size_t length =
-            message.length == WGPU_STRLEN ? std::strlen(message.data) : message.length;
+        size_t length = message.length == WGPU_STRLEN ? std::strlen(message.data) : message.length;
+        // A message that ends its own last line (the browser's may) gets no
+        // empty line after it.
+        while (length > 0 &&
+               (message.data[length - 1] == '\n' || message.data[length - 1] == '\r')) {
+            --length;
+        }
         std::fwrite(message.data, 1, length, stdout);
     }
     std::fputc('\n', stdout);

@@ -1,10 +1,7 @@
 // The browser build in a real browser, headless, with WebGPU on a software
 // adapter: Debian's Chromium or Firefox, as TALLOWICK_BROWSER says (each test
-// is named with it). The page comes from TALLOWICK_WEB_PAGE (default
-// build-web/app), served on 127.0.0.1.
+// is named with it), the page served on 127.0.0.1 (tests/web/session.mjs).
 import assert from "node:assert/strict";
-import path from "node:path";
-import { after, before, test as nodeTest } from "node:test";
 
 import {
   clickCanvas,
@@ -12,7 +9,6 @@ import {
   kAwayFromPanel,
   kCanvasHeight,
   kCanvasWidth,
-  kEngineName,
   kSpeedSlider,
   kVertex1Red,
   launchBrowser,
@@ -24,28 +20,10 @@ import {
   typeIntoField,
   waitForFirstFrame,
 } from "../../scripts/web/browser.mjs";
-import { servePage } from "../../scripts/web/serve.mjs";
-
-const kFolder = process.env.TALLOWICK_WEB_PAGE ?? path.join("build-web", "app");
-
-
-const test = (name, body) => nodeTest(`${kEngineName}: ${name}`, body);
-
-let served;
-let browser;
-
-before(async () => {
-  served = await servePage(kFolder);
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser?.close();
-  served?.server.close();
-});
+import { session, test } from "./session.mjs";
 
 async function startedPage(lines = [], errors = []) {
-  const page = await openPage(browser, served.url, lines, errors);
+  const page = await openPage(session.browser, session.served.url, lines, errors);
   await waitForFirstFrame(page);
   return page;
 }
@@ -168,7 +146,7 @@ test("without WebGPU the page says so, and what to do", async () => {
       if (hideWebGpu) {
         await page.evaluateOnNewDocument(() => delete Navigator.prototype.gpu);
       }
-      await page.goto(served.url);
+      await page.goto(session.served.url);
       const problem = await page.waitForSelector("#problem", { visible: true, timeout: 60000 });
       assert.match(await problem.evaluate((element) => element.textContent), /WebGPU/);
       assert.equal(await page.$eval("#canvas", (canvas) => canvas.checkVisibility()), false);

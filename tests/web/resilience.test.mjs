@@ -6,13 +6,11 @@ import { execFileSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
-import { after, before, test as nodeTest } from "node:test";
 
 import {
   clickCanvas,
   kAwayFromPanel,
   kEngine,
-  kEngineName,
   kVertex1Red,
   launchBrowser,
   linesShown,
@@ -24,24 +22,9 @@ import {
   waitForFirstFrame,
 } from "../../scripts/web/browser.mjs";
 import { servePage } from "../../scripts/web/serve.mjs";
+import { kFolder, session, test } from "./session.mjs";
 
-const kFolder = process.env.TALLOWICK_WEB_PAGE ?? path.join("build-web", "app");
 const kLoss = /^The GPU device was lost: ./;
-
-const test = (name, body) => nodeTest(`${kEngineName}: ${name}`, body);
-
-let served;
-let browser;
-
-before(async () => {
-  served = await servePage(kFolder);
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser?.close();
-  served?.server.close();
-});
 
 // Before the page loads: every device the browser makes is kept in
 // window.devices, and from the `fromRequest`th request for an adapter on,
@@ -80,7 +63,7 @@ test("at 2 device pixels per CSS pixel every pixel is drawn, and the echo is in 
   const sharp = await launchBrowser({ deviceScaleFactor: 2 });
   try {
     const lines = [];
-    const page = await openPage(sharp, served.url, lines);
+    const page = await openPage(sharp, session.served.url, lines);
     await waitForFirstFrame(page);
     const size = () => page.$eval("#canvas", (canvas) => [canvas.width, canvas.height]);
     assert.deepEqual(await size(), [2560, 1440]);
@@ -115,7 +98,7 @@ const kFirefoxFreezes = kEngine === "firefox" &&
 test("a lost device is said on one line, and the page draws on with a new one",
   { skip: kFirefoxFreezes }, async () => {
   const lines = [];
-  const page = await openPage(browser, served.url, lines, [], watchingDevices());
+  const page = await openPage(session.browser, session.served.url, lines, [], watchingDevices());
   await waitForFirstFrame(page);
   await page.evaluate(() => window.devices[0].destroy());
   await waitFor("the loss's line", async () => (lines.some((l) => kLoss.test(l)) ? true : undefined));
@@ -129,7 +112,7 @@ test("a lost device is said on one line, and the page draws on with a new one",
 
 test("with no device after a loss, the page says what happened and that a reload may help",
   { skip: kFirefoxFreezes }, async () => {
-    const page = await openPage(browser, served.url, [], [], watchingDevices({ adapters: "none" }));
+    const page = await openPage(session.browser, session.served.url, [], [], watchingDevices({ adapters: "none" }));
     await waitForFirstFrame(page);
     await page.evaluate(() => window.devices[0].destroy());
     const text = await problemShown(page);
@@ -142,9 +125,12 @@ test("a GPU process that goes away: the page draws again or says why, and echoes
   { skip: kEngine !== "chromium" && "only Chromium's GPU process can be found and stopped" },
   async () => {
     const lines = [];
-    const page = await openPage(browser, served.url, lines);
+    const page = await openPage(session.browser, session.served.url, lines);
     await waitForFirstFrame(page);
-    const gpu = execFileSync("pgrep", ["-P", String(browser.process().pid), "-f", "--type=gpu-process"])
+    // The GPU process runs in the browser's process group, under its zygote.
+    const group = execFileSync("ps", ["-o", "pgid=", "-p", String(session.browser.process().pid)])
+      .toString().trim();
+    const gpu = execFileSync("pgrep", ["-g", group, "-f", "type=gpu-process"])
       .toString().trim().split("\n");
     for (const pid of gpu) process.kill(Number(pid), "SIGKILL");
     await waitFor("the loss's line", async () => (lines.some((l) => kLoss.test(l)) ? true : undefined));
@@ -159,13 +145,14 @@ test("a GPU process that goes away: the page draws again or says why, and echoes
 
 test("a device error reaches the console and the lines under the canvas", async () => {
   const lines = [];
-  const page = await openPage(browser, served.url, lines, [], watchingDevices());
+  const page = await openPage(session.browser, session.served.url, lines, [], watchingDevices());
   await waitForFirstFrame(page);
   await page.evaluate(() => window.devices[0].createBuffer({ size: 4, usage: 0 }));
   await waitFor("the device's error", async () => lines[0]);
   assert.match(lines[0], /usage/i);
   await waitFor("the same lines under the canvas", async () =>
     (await linesShown(page)).join("\n") === lines.join("\n") ? true : undefined);
+  assert.ok(!lines.includes(""), "no empty line after the message");
   await page.close();
 });
 
@@ -188,7 +175,7 @@ const kStartFailures = [
 
 test("each start-up failure gets its own message", async () => {
   for (const [what, failing, message] of kStartFailures) {
-    const page = await openPage(browser, served.url, [], [], failing);
+    const page = await openPage(session.browser, session.served.url, [], [], failing);
     assert.match(await problemShown(page), message, what);
     await page.close();
   }
@@ -199,7 +186,7 @@ test("each start-up failure gets its own message", async () => {
   }
   const withoutWasm = await servePage(incomplete);
   try {
-    const page = await openPage(browser, withoutWasm.url);
+    const page = await openPage(session.browser, withoutWasm.url);
     assert.match(await problemShown(page), /could not be loaded[^]*tallowick\.wasm/);
     await page.close();
   } finally {
@@ -212,7 +199,7 @@ test("each start-up failure gets its own message", async () => {
 // desktop program draws it: the whole first picture, but the frame rate's
 // line, within a small tolerance for the two rasterisers.
 test("the page's first picture is the desktop program's", async () => {
-  const page = await openPage(browser, served.url);
+  const page = await openPage(session.browser, session.served.url);
   await waitForFirstFrame(page);
   const canvas = await page.$("#canvas");
   const shown = await canvas.screenshot({ encoding: "base64" });
